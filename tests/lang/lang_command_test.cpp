@@ -145,10 +145,8 @@ TEST_F(LangCommand, CommandLineMistakesAreUsageErrors) {
   const std::string table = Table("Open\tOuvrir\n");
   EXPECT_EQ(Run({"write", table, folder / "out"}).Status, 2);
   EXPECT_EQ(Run({"write", "--llf", "--ll2", table, folder / "out"}).Status, 2);
-  EXPECT_EQ(Run({"write", "--llf", table}).Status, 2);
   EXPECT_EQ(Run({"write", "--llf", table, folder / "out", "--codepage", "CP9999"}).Status, 2);
   EXPECT_EQ(Run({"dump"}).Status, 2);
-  EXPECT_EQ(Run({"convert", table}).Status, 2);
   EXPECT_FALSE(FileExistsNotFolder(folder / "out"));
 }
 

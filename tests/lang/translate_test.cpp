@@ -61,12 +61,5 @@ TYPED_TEST(TranslateTest, EachLineIsTranslatedAndLinesAreJoinedByCrLf) {
   EXPECT_FALSE(allFound);
 }
 
-TYPED_TEST(TranslateTest, FindEntryNeedsTheWholeText) {
-  EXPECT_EQ(this->table.FindEntry("exit"), 1);
-  EXPECT_EQ(this->table.FindEntry("Exi"), -1);
-  EXPECT_EQ(this->table.FindEntry("Exit."), -1);
-  EXPECT_EQ(this->table.FindEntry(""), -1);
-}
-
 }  // namespace
 }  // namespace lumigram::testing
