@@ -12,6 +12,7 @@ inline constexpr const char* kUnknownFormat = "Unknown format";
 inline constexpr const char* kUnsupportedFormat = "Unsupported format";
 inline constexpr const char* kUnsupportedEncoding = "Unsupported encoding";
 inline constexpr const char* kCapacityReached = "Capacity reached";
+inline constexpr const char* kEmpty = "Empty";
 inline constexpr const char* kTaskFailed = "Task failed";
 inline constexpr const char* kTaskCancelled = "Task cancelled";
 inline constexpr const char* kUnexpectedError = "Unexpected error";

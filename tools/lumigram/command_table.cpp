@@ -2,8 +2,11 @@
 
 namespace lumigram::cli {
 
+extern const TCommand kLangCommand;
+
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
+      kLangCommand,
   };
   return table;
 }
