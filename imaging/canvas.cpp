@@ -20,7 +20,7 @@ void FillSpan(TBitmap& bitmap, int y, int64_t x0, int64_t x1, TColor colour) {
   for (int64_t x = x0; x < x1; ++x, p += 3) PutColour(p, colour);
 }
 
-// A span [from, to] of a row, clipped to [left, right) before filling.
+// Fills the pixels from..to (both included) of row y that lie inside the clip.
 void FillClipped(TBitmap& bitmap, int y, int64_t from, int64_t to, const TRect& clip,
                  TColor colour) {
   const int64_t x0 = std::max<int64_t>(from, clip.Left);
