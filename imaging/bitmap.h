@@ -14,7 +14,8 @@ namespace lumigram {
 class TBitmap {
  public:
   static constexpr int kMaxSide = 30000;
-  static constexpr int64_t kMaxBytes = int64_t(512) << 20;
+  // Room for the largest picture the editor lets a user make, 19000 x 19000.
+  static constexpr int64_t kMaxBytes = int64_t(1100) << 20;
   // What GetPixel answers outside the bitmap.
   static constexpr TColor kNoPixel = 0xFFFFFFFF;
 
