@@ -1,9 +1,11 @@
 #include "tools/lumigram/command.h"
+#include "tools/lumigram/zipbox_command.h"
 
 namespace lumigram::cli {
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
+      {"zipbox", kZipBoxUsage, RunZipBox},
   };
   return table;
 }
