@@ -23,9 +23,16 @@ int TZipBox::IndexOf(const TBoxItem* item) const {
 
 int TZipBox::Find(std::string_view name, std::string_view path) const {
   const bool anyPath = path == "*";
+  // A load runs this once per item over every item before it, so cheap
+  // tests on the first byte and the size come first.
+  const char first = name.empty() ? '\0' : name[0];
+  const char upper = UpperAscii(std::string(1, first))[0];
+  const char lower = LowerAscii(std::string(1, first))[0];
   for (int i = 0; i < Count(); ++i) {
     const TBoxItem& item = *items_[size_t(i)];
-    if (!SameTextAscii(item.pName, name)) continue;
+    const char itemFirst = item.pName.empty() ? '\0' : item.pName[0];
+    if (itemFirst != upper && itemFirst != lower) continue;
+    if (item.pName.size() != name.size() || !SameTextAscii(item.pName, name)) continue;
     if (anyPath || SameTextAscii(item.pPath, path)) return i;
   }
   return -1;

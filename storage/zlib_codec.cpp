@@ -1,5 +1,7 @@
 #include "storage/zlib_codec.h"
 
+#include <algorithm>
+
 namespace lumigram {
 
 bool InflateAll(TStream& source, std::string& inflated, int64_t maxBytes) {
@@ -15,6 +17,11 @@ bool InflateAll(TStream& source, std::string& inflated, int64_t maxBytes) {
       inflated.shrink_to_fit();
       return false;
     }
+    // Grow towards the cap, never past it, so a bomb costs at most the cap
+    // plus the buffer it outgrew.
+    if (inflated.size() + size_t(got) > inflated.capacity())
+      inflated.reserve(size_t(
+          std::min<int64_t>(std::max<int64_t>(int64_t(inflated.capacity()) * 2, 4096), maxBytes)));
     inflated.append(chunk, size_t(got));
   }
   // Data cut short would otherwise pass for a smaller file.
