@@ -119,26 +119,30 @@ TEST_F(ZipBoxCommand, ExtractRefusesItemsThatWouldEscape) {
 }
 
 TEST_F(ZipBoxCommand, FailuresGoToStandardErrorWithTheirTexts) {
-  TResult r = Run({"zipbox", "list", scratch_ / "missing.bin"});
-  EXPECT_EQ(r.Status, 1);
-  EXPECT_EQ(r.Err, "lumigram: " + (scratch_ / "missing.bin") + ": File not found\n");
-  r = Run({"zipbox", "list", File("junk.bin", std::string(500, 'j'))});
-  EXPECT_EQ(r.Status, 1);
-  EXPECT_NE(r.Err.find(": Unknown format"), std::string::npos);
-  r = Run({"zipbox", "extract", File("m2.bin", testing::BoxRecord("a", "\\", 2, "x")),
-           scratch_ / "out"});
-  EXPECT_EQ(r.Status, 1);
-  EXPECT_NE(r.Err.find(": Unsupported encoding"), std::string::npos) << r.Err;
-  r = Run({"zipbox", "create", scratch_ / "box.bin", scratch_ / "nothing.txt"});
-  EXPECT_EQ(r.Status, 1);
-  EXPECT_NE(r.Err.find(": File not found"), std::string::npos);
+  const std::string missing = scratch_ / "missing.bin";
+  const std::pair<std::vector<std::string>, std::string> failing[] = {
+      {{"list", missing}, missing + ": File not found"},
+      {{"list", File("junk.bin", std::string(500, 'j'))}, scratch_ / "junk.bin: Unknown format"},
+      {{"extract", File("m2.bin", testing::BoxRecord("a", "\\", 2, "x")), scratch_ / "out"},
+       scratch_ / "out/a: Unsupported encoding"},
+      {{"create", scratch_ / "box.bin", missing}, missing + ": File not found"}};
+  for (const auto& [args, text] : failing) {
+    std::vector<std::string> words = {"zipbox"};
+    words.insert(words.end(), args.begin(), args.end());
+    const TResult r = Run(words);
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "lumigram: " + text + "\n");
+  }
   EXPECT_FALSE(std::filesystem::exists(scratch_ / "box.bin"));
-
-  EXPECT_EQ(Run({"zipbox"}).Status, 2);
-  EXPECT_EQ(Run({"zipbox", "list"}).Status, 2);
-  EXPECT_EQ(Run({"zipbox", "list", "b", "--offset", "-1"}).Status, 2);
-  EXPECT_EQ(Run({"zipbox", "create", "b", "--path", "..", "f"}).Status, 2);
-  EXPECT_EQ(Run({"zipbox", "pack", "b"}).Status, 2);
+  // Wrong command lines exit with 2.
+  for (const std::vector<std::string>& words :
+       std::vector<std::vector<std::string>>{{"zipbox"},
+                                             {"zipbox", "list"},
+                                             {"zipbox", "list", "b", "--offset", "-1"},
+                                             {"zipbox", "create", "b", "--path", "..", "f"},
+                                             {"zipbox", "extract", "b", ""},  // not the root folder
+                                             {"zipbox", "pack", "b"}})
+    EXPECT_EQ(Run(words).Status, 2);
 }
 
 }  // namespace

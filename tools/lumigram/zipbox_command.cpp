@@ -71,6 +71,7 @@ int Extract(const std::vector<std::string>& args) {
   if (!parsed.Parse(args)) return UsageError(kCommand, parsed.Problem());
   if (parsed.Positional().size() != 2) return UsageError(kCommand, "extract needs BOX and DIR");
   const std::string& file = parsed.Positional()[0];
+  if (parsed.Positional()[1].empty()) return UsageError(kCommand, "DIR must not be empty");
   const std::string target = IncludeSlash(parsed.Positional()[1]);
   TZipBox box;
   std::string error;
