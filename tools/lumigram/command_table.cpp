@@ -2,11 +2,14 @@
 
 namespace lumigram::cli {
 
+// Each command defines its row in its own file.
 extern const TCommand kLangCommand;
+extern const TCommand kZipBoxCommand;
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
       kLangCommand,
+      kZipBoxCommand,
   };
   return table;
 }
