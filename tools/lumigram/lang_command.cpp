@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "lang/code_page.h"
+#include "util/code_page.h"
 #include "lang/language.h"
 #include "lang/language_writer.h"
 #include "lang/lite_language.h"

@@ -1,4 +1,4 @@
-#include "lang/code_page.h"
+#include "util/code_page.h"
 
 #include <iconv.h>
 
