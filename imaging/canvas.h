@@ -6,7 +6,7 @@
 // the coordinates; empty or inverted rectangles draw nothing.
 
 #include "imaging/bitmap.h"
-#include "imaging/geometry.h"
+#include "util/geometry.h"
 #include "util/colour.h"
 
 namespace lumigram {

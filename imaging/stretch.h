@@ -3,7 +3,7 @@
 
 #include "imaging/bitmap.h"
 #include "imaging/canvas.h"
-#include "imaging/geometry.h"
+#include "util/geometry.h"
 
 namespace lumigram {
 

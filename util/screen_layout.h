@@ -2,13 +2,9 @@
 // Window placement and menu item state as plain arithmetic, so that both front
 // ends place and enable things the same way and tests need no screen.
 
-namespace lumigram {
+#include "util/geometry.h"
 
-struct TPoint {
-  int X = 0;
-  int Y = 0;
-  bool operator==(const TPoint&) const = default;
-};
+namespace lumigram {
 
 // Top-left corner that centres a form on the screen, rounded toward zero.
 inline TPoint CenterOnScreen(int screenWidth, int screenHeight, int formWidth, int formHeight) {
