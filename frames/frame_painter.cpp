@@ -2,12 +2,28 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <new>
+#include <vector>
 
 #include "frames/style_code.h"
 
 namespace lumigram {
 
 namespace {
+
+// Fills count pixels with one colour: the first by hand, the rest by
+// doubling copies.
+void FillPixels(uint8_t* p, int count, TColor colour) {
+  if (count <= 0) return;
+  PutColour(p, colour);
+  const size_t total = size_t(count) * 3;
+  for (size_t done = 3; done < total;) {
+    const size_t chunk = std::min(done, total - done);
+    std::memcpy(p + done, p, chunk);
+    done += chunk;
+  }
+}
 
 // A pixel lies on ring min(x, W-1-x, y, H-1-y): its distance from the
 // nearest edge. Rings are painted once each, outermost first, so the whole
@@ -18,7 +34,9 @@ class TRingPainter {
   TRingPainter(TBitmap& bitmap, const TColor* rings, int count)
       : bitmap_(bitmap), rings_(rings), count_(count), width_(bitmap.Width()) {}
 
+  // Without memory for one row nothing is painted.
   void Paint() {
+    if (!PrepareSides()) return;
     const int height = bitmap_.Height();
     for (int y = 0; y < height; ++y) PaintRow(y, std::min(y, height - 1 - y));
   }
@@ -27,24 +45,40 @@ class TRingPainter {
   // The ring of a column whose row is further in than the column.
   TColor Column(int x) const { return rings_[std::min(x, width_ - 1 - x)]; }
 
+  // Every row's side columns are the same: make them once.
+  bool PrepareSides() {
+    try {
+      sides_.assign(size_t(width_) * 3, 0);
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+    const int edge = std::min(count_, width_);
+    for (int x = 0; x < edge; ++x) PutColour(sides_.data() + 3 * x, Column(x));
+    for (int x = std::max(width_ - edge, edge); x < width_; ++x)
+      PutColour(sides_.data() + 3 * x, Column(x));
+    return true;
+  }
+
+  void CopySides(uint8_t* row, int from, int to) const {
+    if (from < to) std::memcpy(row + 3 * from, sides_.data() + 3 * from, size_t(to - from) * 3);
+  }
+
   void PaintRow(int y, int rowRing) {
     uint8_t* row = bitmap_.ScanLine(y);
     // Columns nearer an edge than this belong to their own ring.
     const int sides = std::min({rowRing, count_, width_});
-    for (int x = 0; x < sides; ++x) PutColour(row + 3 * x, Column(x));
     const int right = std::max(width_ - sides, sides);
-    for (int x = right; x < width_; ++x) PutColour(row + 3 * x, Column(x));
+    CopySides(row, 0, sides);
+    CopySides(row, right, width_);
     // A row of a painted ring is that ring's colour between the side columns.
-    if (rowRing < count_) {
-      const TColor colour = rings_[rowRing];
-      for (int x = sides; x < right; ++x) PutColour(row + 3 * x, colour);
-    }
+    if (rowRing < count_) FillPixels(row + 3 * sides, right - sides, rings_[rowRing]);
   }
 
   TBitmap& bitmap_;
   const TColor* rings_;
   int count_;
   int width_;
+  std::vector<uint8_t> sides_;  // one row holding just the side columns
 };
 
 }  // namespace
