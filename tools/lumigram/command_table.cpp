@@ -3,10 +3,12 @@
 namespace lumigram::cli {
 
 extern const TCommand kLangCommand;
+extern const TCommand kFrameCommand;
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
       kLangCommand,
+      kFrameCommand,
   };
   return table;
 }
