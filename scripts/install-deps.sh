@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   zlib1g-dev
+  libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   imagemagick  # remakes the picture test files (tests/data/imaging)

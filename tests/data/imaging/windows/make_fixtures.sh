@@ -41,7 +41,7 @@ convert ref.ppm -type Palette BMP2:os2pal8.bmp
 convert ref16.ppm -type Palette BMP2:os2pal4.bmp
 # A 20 x 20 PNG for an icon: left half opaque red, bottom right half-transparent blue.
 convert -size 20x20 xc:none +antialias -fill red -draw "rectangle 0,0 9,19" \
-  -fill "rgba(0,0,255,0.5)" -draw "rectangle 10,15 19,19" -define png:exclude-chunk=date,time \
+  -fill "rgba(0,0,255,0.5)" -draw "rectangle 10,15 19,19" -define png:exclude-chunk=all \
   PNG32:icon20.png
 # A two-image icon as ImageMagick writes one: 32-bit images with alpha.
 convert ref16.ppm -filter point -resize 16x16! \( ref16.ppm -filter point -resize 32x32! \) \
