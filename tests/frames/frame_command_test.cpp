@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "imaging/bmp_file.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"
 
@@ -22,13 +23,6 @@ namespace {
 struct TRun {
   int Status = -1;
   std::string Err;
-};
-
-// A P6 file's size and pixels, red, green, blue each.
-struct TPixmap {
-  int Width = 0, Height = 0;
-  std::string Pixels;
-  std::string At(int x, int y) const { return Pixels.substr(size_t(3 * (y * Width + x)), 3); }
 };
 
 class FrameCommand : public ::testing::Test {
@@ -54,74 +48,67 @@ class FrameCommand : public ::testing::Test {
     return run;
   }
 
-  TPixmap Read(const std::string& path) {
+  TBitmap Read(const std::string& path) {
     std::string bytes, error;
     EXPECT_TRUE(ReadFileToString(path, bytes, error)) << error;
-    TPixmap pixmap;
-    char magic[3] = {};
-    int maxValue = 0, used = 0;
-    if (std::sscanf(bytes.c_str(), "%2s %d %d %d%n", magic, &pixmap.Width, &pixmap.Height,
-                    &maxValue, &used) != 4 ||
-        std::string(magic) != "P6" || maxValue != 255) {
-      ADD_FAILURE() << "not a P6 file";
-      return pixmap;
-    }
-    pixmap.Pixels = bytes.substr(size_t(used) + 1);
-    EXPECT_EQ(pixmap.Pixels.size(), size_t(pixmap.Width) * size_t(pixmap.Height) * 3);
-    return pixmap;
+    TBitmap card;
+    int depth = 0;
+    EXPECT_TRUE(ReadBmpFile(bytes, card, depth, error)) << error;
+    EXPECT_EQ(depth, 24);
+    return card;
   }
 
   ScratchFolder folder;
 };
 
-const std::string kRed("\xFF\x00\x00", 3), kBlue("\x00\x00\xFF", 3), kWhite("\xFF\xFF\xFF", 3);
+constexpr TColor kRed = 0x0000FF, kBlue = 0xFF0000;
 
 TEST_F(FrameCommand, PaintsAroundAWhitePicture) {
-  const std::string out = folder / "card.ppm";
+  const std::string out = folder / "card.bmp";
   ASSERT_EQ(Run({"--width", "2", "--height", "1", "--size", "3", "--code", "100,255,16711680", out})
                 .Status,
             0);
-  const TPixmap card = Read(out);
-  ASSERT_EQ(card.Width, 8);
-  ASSERT_EQ(card.Height, 7);
-  EXPECT_EQ(card.At(0, 0), kRed);
-  EXPECT_EQ(card.At(7, 6), kRed);
-  EXPECT_EQ(card.At(1, 3), std::string("\xAA\x00\x54", 3));  // a third of the way to blue
-  EXPECT_EQ(card.At(2, 3), std::string("\x56\x00\xA8", 3));
-  EXPECT_EQ(card.At(3, 3), kWhite);  // the picture
-  EXPECT_EQ(card.At(4, 3), kWhite);
+  const TBitmap card = Read(out);
+  ASSERT_EQ(card.Width(), 8);
+  ASSERT_EQ(card.Height(), 7);
+  EXPECT_EQ(card.GetPixel(0, 0), kRed);
+  EXPECT_EQ(card.GetPixel(7, 6), kRed);
+  EXPECT_EQ(card.GetPixel(1, 3), RGB(170, 0, 84));  // a third of the way to blue
+  EXPECT_EQ(card.GetPixel(2, 3), RGB(86, 0, 168));
+  EXPECT_EQ(card.GetPixel(3, 3), kWhite);  // the picture
+  EXPECT_EQ(card.GetPixel(4, 3), kWhite);
 }
 
 TEST_F(FrameCommand, ColoursAndDefaults) {
-  const std::string out = folder / "card.PPM";
+  const std::string out = folder / "card.BMP";
   ASSERT_EQ(Run({"--width", "5", "--height", "4", "--size", "2", "--color", "#0000FF", "--code",
                  "100,d,d", out})
                 .Status,
             0);
-  EXPECT_EQ(Read(out).At(0, 0), kBlue);
+  EXPECT_EQ(Read(out).GetPixel(0, 0), kBlue);
   ASSERT_EQ(Run({"--width", "5", "--height", "4", "--size", "2", "--color", "255", "--code",
                  "100,d,d", out})
                 .Status,
             0);
-  EXPECT_EQ(Read(out).At(1, 4), kRed);
+  EXPECT_EQ(Read(out).GetPixel(1, 4), kRed);
   // Automatic: a white picture gives a white frame, shaded here to half.
   ASSERT_EQ(Run({"--width", "5", "--height", "4", "--size", "2", "--color", "auto", "--code",
                  "100,s50,s50", out})
                 .Status,
             0);
-  EXPECT_EQ(Read(out).At(0, 0), std::string("\x7F\x7F\x7F", 3));
+  EXPECT_EQ(Read(out).GetPixel(0, 0), RGB(127, 127, 127));
   // The card's defaults: white, 52 pixels, "Colored Insert" (ring 0 at 60 per cent).
   ASSERT_EQ(Run({"--width", "3", "--height", "3", out}).Status, 0);
-  const TPixmap card = Read(out);
-  EXPECT_EQ(card.Width, 107);
-  EXPECT_EQ(card.At(50, 0), std::string("\x99\x99\x99", 3));
+  const TBitmap card = Read(out);
+  EXPECT_EQ(card.Width(), 107);
+  EXPECT_EQ(card.GetPixel(50, 0), RGB(153, 153, 153));
   // Sizes are kept within 0..255 as the card keeps them.
   ASSERT_EQ(Run({"--width", "1", "--height", "1", "--size", "-4", out}).Status, 0);
-  EXPECT_EQ(Read(out).Width, 1);
+  EXPECT_EQ(Read(out).Width(), 1);
 }
 
 TEST_F(FrameCommand, RefusesWhatItCannotDo) {
-  const std::string out = folder / "card.ppm";
+  const std::string out = folder / "card.bmp";
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--width", "2", "--height", "2"},
            {"--width", "2", out},
@@ -139,10 +126,10 @@ TEST_F(FrameCommand, RefusesWhatItCannotDo) {
     EXPECT_EQ(Run(args).Status, 2) << ::testing::PrintToString(args);
   }
   EXPECT_FALSE(FileExistsNotFolder(out));
-  TRun run = Run({"--width", "2", "--height", "2", folder / "card.png"});
+  TRun run = Run({"--width", "2", "--height", "2", folder / "card.ppm"});
   EXPECT_EQ(run.Status, 1);
   EXPECT_NE(run.Err.find("Unsupported format"), std::string::npos) << run.Err;
-  run = Run({"--width", "2", "--height", "2", folder / "none/card.ppm"});
+  run = Run({"--width", "2", "--height", "2", folder / "none/card.bmp"});
   EXPECT_EQ(run.Status, 1);
   EXPECT_NE(run.Err.find("Out of disk space"), std::string::npos) << run.Err;
 }

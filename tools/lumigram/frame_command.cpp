@@ -5,11 +5,11 @@
 #include <string>
 
 #include "frames/frame_painter.h"
+#include "imaging/bmp_file.h"
 #include "imaging/canvas.h"
 #include "tools/lumigram/arguments.h"
 #include "tools/lumigram/command.h"
 #include "util/error_texts.h"
-#include "util/files.h"
 #include "util/text.h"
 
 namespace lumigram::cli {
@@ -51,24 +51,6 @@ bool ReadColour(const std::string& text, const TBitmap& picture, TColor& colour)
   return true;
 }
 
-// A binary portable pixmap: header, then red, green, blue for every pixel.
-std::string ToPortablePixmap(const TBitmap& bitmap) {
-  std::string bytes =
-      "P6\n" + IntToText(bitmap.Width()) + " " + IntToText(bitmap.Height()) + "\n255\n";
-  const size_t header = bytes.size();
-  bytes.resize(header + size_t(bitmap.Width()) * size_t(bitmap.Height()) * 3);
-  char* out = bytes.data() + header;
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    const uint8_t* row = bitmap.ScanLine(y);
-    for (int x = 0; x < bitmap.Width(); ++x, out += 3) {
-      out[0] = char(row[3 * x + 2]);
-      out[1] = char(row[3 * x + 1]);
-      out[2] = char(row[3 * x]);
-    }
-  }
-  return bytes;
-}
-
 int RunFrame(const std::vector<std::string>& args) {
   TArguments arguments({}, {"code", "size", "color", "width", "height"});
   if (!arguments.Parse(args)) return UsageError(kCommand, arguments.Problem());
@@ -93,7 +75,7 @@ int RunFrame(const std::vector<std::string>& args) {
   if (arguments.Has("color") && !ReadColour(arguments.Option("color"), picture, settings.Color))
     return UsageError(kCommand, "--color takes a decimal colour, #RRGGBB or auto");
   const std::string extension = LowerAscii(ExtractExtension(ExtractFileName(outPath)));
-  if (extension != "ppm") return Fail(outPath + ": " + err::kUnsupportedFormat + " (use .ppm)");
+  if (extension != "bmp") return Fail(outPath + ": " + err::kUnsupportedFormat + " (use .bmp)");
 
   // The card's composition: the frame over the whole image, the picture inside.
   TBitmap card;
@@ -104,8 +86,7 @@ int RunFrame(const std::vector<std::string>& args) {
   picture = TBitmap();
 
   std::string error;
-  if (!WriteStringToFile(outPath, ToPortablePixmap(card), error))
-    return Fail(outPath + ": " + error);
+  if (!SaveBmpFile(outPath, card, error)) return Fail(outPath + ": " + error);
   return kExitOk;
 }
 
@@ -113,9 +94,9 @@ int RunFrame(const std::vector<std::string>& args) {
 
 extern const TCommand kFrameCommand = {
     kCommand,
-    "  frame --width W --height H [--code TEXT] [--size N] [--color C] OUT.ppm\n"
+    "  frame --width W --height H [--code TEXT] [--size N] [--color C] OUT.bmp\n"
     "      paint a frame around a blank white picture of W x H pixels, as a card\n"
-    "      shows it, and write the card image as a binary PPM. TEXT is a style code\n"
+    "      shows it, and write the card image as a 24-bit BMP. TEXT is a style code\n"
     "      (lines split at line breaks; default \"Colored Insert\"), N the frame's\n"
     "      thickness (0-255, default 52), C a decimal colour 0x00BBGGRR, #RRGGBB or\n"
     "      auto (the picture's automatic frame colour; default white)",
