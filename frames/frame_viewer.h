@@ -13,8 +13,6 @@
 
 namespace lumigram {
 
-enum class TProgressStage { Starting, Running, Ending };
-
 // The extensions and descriptions the preview registers for.
 struct TFrameViewerFormat {
   const char* Extension;
@@ -29,6 +27,8 @@ class TFrameViewer {
  public:
   static constexpr int kPreviewSide = 150;
 
+  // Kept inside the class until the picture classes share one progress type.
+  enum class TProgressStage { Starting, Running, Ending };
   using TProgressEvent =
       std::function<void(TProgressStage stage, int percent, const std::string& message)>;
 

@@ -73,8 +73,9 @@ TEST(FrameViewer, ReadsFromTheStreamPosition) {
 
 TEST(FrameViewer, BadDataRaisesAndLeavesAWhitePreview) {
   TFrameViewer viewer;
-  std::vector<std::tuple<TProgressStage, int, std::string>> reports;
-  viewer.OnProgress = [&](TProgressStage stage, int percent, const std::string& message) {
+  std::vector<std::tuple<TFrameViewer::TProgressStage, int, std::string>> reports;
+  viewer.OnProgress = [&](TFrameViewer::TProgressStage stage, int percent,
+                          const std::string& message) {
     reports.emplace_back(stage, percent, message);
   };
   TMemoryStream good(FileBytes({kRed, 12, "100,d,d", ""}));
@@ -97,8 +98,10 @@ TEST(FrameViewer, BadDataRaisesAndLeavesAWhitePreview) {
   // Two reports a load, whether it worked or not.
   ASSERT_EQ(reports.size(), 8u);
   for (size_t i = 0; i < reports.size(); i += 2) {
-    EXPECT_EQ(reports[i], std::make_tuple(TProgressStage::Starting, 0, std::string("Loading")));
-    EXPECT_EQ(reports[i + 1], std::make_tuple(TProgressStage::Ending, 100, std::string("Loading")));
+    EXPECT_EQ(reports[i],
+              std::make_tuple(TFrameViewer::TProgressStage::Starting, 0, std::string("Loading")));
+    EXPECT_EQ(reports[i + 1],
+              std::make_tuple(TFrameViewer::TProgressStage::Ending, 100, std::string("Loading")));
   }
 }
 
