@@ -22,10 +22,12 @@ TColor ContrastColour(TColor c, int mode) {
 
 TColor MixColor(int p, TColor c1, TColor c2) {
   if (p > 100) return MixColor(std::min(p - 100, 100), kWhite, c1);
-  const int q = std::clamp(100 - p, 0, 100);
+  // 64 bits: p may be any negative number a style code or a caller spells.
+  const int64_t q = std::clamp<int64_t>(100 - int64_t(p), 0, 100);
   TColor result = 0;
   for (int n = 0; n < 3; ++n) {
-    const int channel = std::clamp((p * ChannelOf(c1, n) + q * ChannelOf(c2, n)) / 100, 0, 255);
+    const int64_t channel = std::clamp<int64_t>(
+        (int64_t(p) * ChannelOf(c1, n) + q * ChannelOf(c2, n)) / 100, 0, 255);
     result |= TColor(channel) << (8 * n);
   }
   return result;

@@ -34,6 +34,10 @@ TEST(MixColor, MixesAndLightens) {
   // Negative shares drive the channels down to black.
   EXPECT_EQ(MixColor(-50, 0x00FFFFFF, 0x00FFFFFF), 0x007F7F7Fu);
   EXPECT_EQ(MixColor(-300, 0x00FFFFFF, 0x00FFFFFF), 0u);
+  // Shares that a style code can spell, far beyond what 32-bit products hold.
+  EXPECT_EQ(MixColor(-2147483647 - 1, 0x00FFFFFF, 0), 0u);
+  EXPECT_EQ(MixColor(-99999999, 0x00FFFFFF, 0x00FFFFFF), 0u);
+  EXPECT_EQ(MixColor(2147483647, 0x00123456, 0), kWhite);
 }
 
 }  // namespace

@@ -5,11 +5,13 @@ namespace lumigram::cli {
 // Each command defines its row in its own file.
 extern const TCommand kLangCommand;
 extern const TCommand kZipBoxCommand;
+extern const TCommand kFrameCommand;
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
       kLangCommand,
       kZipBoxCommand,
+      kFrameCommand,
   };
   return table;
 }

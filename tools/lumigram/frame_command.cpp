@@ -1,0 +1,105 @@
+// lumigram frame: paints a frame around a blank white picture the way a card
+// composes its image, and writes the result as a picture file.
+
+#include <charconv>
+#include <string>
+
+#include "frames/frame_painter.h"
+#include "imaging/bmp_file.h"
+#include "imaging/canvas.h"
+#include "tools/lumigram/arguments.h"
+#include "tools/lumigram/command.h"
+#include "util/error_texts.h"
+#include "util/text.h"
+
+namespace lumigram::cli {
+
+namespace {
+
+constexpr const char* kCommand = "frame";
+// The largest picture the editor makes.
+constexpr long long kMaxPictureSide = 19000;
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// "auto", "#RRGGBB" or a decimal colour value 0x00BBGGRR.
+bool ReadColour(const std::string& text, const TBitmap& picture, TColor& colour) {
+  if (text == "auto") {
+    colour = AutoFrameColor(&picture);
+    return true;
+  }
+  if (text.size() == 7 && text[0] == '#') {
+    int channels[3];
+    for (int i = 0; i < 3; ++i) {
+      const int high = HexDigit(text[size_t(1 + 2 * i)]);
+      const int low = HexDigit(text[size_t(2 + 2 * i)]);
+      if (high < 0 || low < 0) return false;
+      channels[i] = high * 16 + low;
+    }
+    colour = RGB(channels[0], channels[1], channels[2]);
+    return true;
+  }
+  uint32_t value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return false;
+  colour = value;
+  return true;
+}
+
+int RunFrame(const std::vector<std::string>& args) {
+  TArguments arguments({}, {"code", "size", "color", "width", "height"});
+  if (!arguments.Parse(args)) return UsageError(kCommand, arguments.Problem());
+  if (arguments.Positional().size() != 1) return UsageError(kCommand, "give one OUT file");
+  const std::string& outPath = arguments.Positional()[0];
+
+  long long width = 0, height = 0, size = 0;
+  if (!arguments.Has("width") || !arguments.Has("height"))
+    return UsageError(kCommand, "--width and --height are needed");
+  if (!arguments.IntOption("width", width, 0) || !arguments.IntOption("height", height, 0) ||
+      width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide)
+    return UsageError(kCommand, "--width and --height take 1 to 19000 pixels");
+  const TFrameInfo defaults = NewCardFrame();
+  if (!arguments.IntOption("size", size, defaults.Size))
+    return UsageError(kCommand, "--size takes a whole number");
+
+  TBitmap picture;
+  if (!picture.SetSize(int(width), int(height), kWhite)) return Fail(err::kOutOfMemory);
+  TFrameInfo settings = defaults;
+  settings.Size = ClampFrameSize(size);  // as the card keeps it
+  settings.Code = arguments.Option("code", defaults.Code);
+  if (arguments.Has("color") && !ReadColour(arguments.Option("color"), picture, settings.Color))
+    return UsageError(kCommand, "--color takes a decimal colour, #RRGGBB or auto");
+  const std::string extension = LowerAscii(ExtractExtension(ExtractFileName(outPath)));
+  if (extension != "bmp") return Fail(outPath + ": " + err::kUnsupportedFormat + " (use .bmp)");
+
+  // The card's composition: the frame over the whole image, the picture inside.
+  TBitmap card;
+  if (!card.SetSize(int(width) + 2 * settings.Size, int(height) + 2 * settings.Size, kWhite))
+    return Fail(err::kOutOfMemory);
+  PaintFrame(settings, &card);
+  TCanvas(card).Draw(settings.Size, settings.Size, picture);
+  picture = TBitmap();
+
+  std::string error;
+  if (!SaveBmpFile(outPath, card, error)) return Fail(outPath + ": " + error);
+  return kExitOk;
+}
+
+}  // namespace
+
+extern const TCommand kFrameCommand = {
+    kCommand,
+    "  frame --width W --height H [--code TEXT] [--size N] [--color C] OUT.bmp\n"
+    "      paint a frame around a blank white picture of W x H pixels, as a card\n"
+    "      shows it, and write the card image as a 24-bit BMP. TEXT is a style code\n"
+    "      (lines split at line breaks; default \"Colored Insert\"), N the frame's\n"
+    "      thickness (0-255, default 52), C a decimal colour 0x00BBGGRR, #RRGGBB or\n"
+    "      auto (the picture's automatic frame colour; default white)",
+    RunFrame};
+
+}  // namespace lumigram::cli
