@@ -68,7 +68,7 @@ bool DecodeDibIcon(std::string_view dib, TIconPixels& out) {
   dib::DecodeDibPixels(format, dib.substr(size_t(format.BitsOffset)), 0, store(out.Argb));
 
   // A 32-bit image with any alpha uses it and ignores the mask.
-  if (format.BitCount == 32 &&
+  if (format.BitCount == 32 && format.Masks[3] != 0 &&
       std::any_of(out.Argb.begin(), out.Argb.end(), [](uint32_t p) { return p >> 24 != 0; }))
     return true;
   for (uint32_t& p : out.Argb) p |= dib::kOpaque;

@@ -59,6 +59,9 @@ TEST(IcoReaderTest, AlphaIsBlendedAndAnAllZeroAlphaFallsBackToTheMask) {
   const TColor bg = RGB(1, 2, 3);
   EXPECT_EQ(Row(ReadIcon(WindowsFixture("zeroalpha32.ico"), bg), 0),
             (std::vector<TColor>{kRed, RGB(1, 253, 3), bg, RGB(9, 9, 9)}));
+  // Channel masks without an alpha mask: the AND mask decides too.
+  EXPECT_EQ(Row(ReadIcon(WindowsFixture("bitfields32.ico"), bg), 0),
+            (std::vector<TColor>{kRed, bg ^ kGreen}));
 }
 
 TEST(IcoReaderTest, LargestImageWins) {

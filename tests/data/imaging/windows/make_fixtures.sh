@@ -206,6 +206,13 @@ open("zeroalpha32.ico", "wb").write(icon_file([
     (dib_image(4, 1, 32, [[(255, 0, 0, 0), (0, 255, 0, 0), (0, 0, 0, 0), (9, 9, 9, 0)]],
                [[0, 1, 1, 0]]), 4, 1, 1, 32)]))
 
+# 32-bit with masks but no alpha mask: the AND mask [0 1] decides, whatever
+# the unused top bytes (here 0xFF) say.
+header = u32(40) + i32(2) + i32(2) + u16(1) + u16(32) + u32(3) + u32(12) + i32(0) * 2 + u32(0) * 2
+masks = u32(0xFF0000) + u32(0x00FF00) + u32(0x0000FF)
+pixels = bytes((0, 0, 255, 255, 0, 255, 0, 255)) + bytes((0x40, 0, 0, 0))
+open("bitfields32.ico", "wb").write(icon_file([(header + masks + pixels, 2, 1, 1, 32)]))
+
 # A PNG image beside a smaller 1-bit one; the PNG is larger and wins.
 png = open("icon20.png", "rb").read()
 open("png.ico", "wb").write(icon_file([
