@@ -100,12 +100,17 @@ bool ReadHeader(TByteStream& bytes, int64_t position, THeader& header) {
     int64_t at = line.first;
     int n = 0;
     while (found < needed && NextNumber(bytes, at, line.last, kHeaderLimit, n)) {
-      if (found == 0) {
-        if (n > 0) header.width = n, found = 1;
-      } else if (found == 1) {
-        if (n > 0 || IsBitmapType(header.type)) header.height = n, found = 2;
-      } else {
-        header.maxValue = n, found = 3;
+      // Zeros before the width, and before the height of all but bitmaps,
+      // are passed over.
+      if (found == 0 && n > 0) {
+        header.width = n;
+        found = 1;
+      } else if (found == 1 && (n > 0 || IsBitmapType(header.type))) {
+        header.height = n;
+        found = 2;
+      } else if (found == 2) {
+        header.maxValue = n;
+        found = 3;
       }
     }
     if (found == needed) {

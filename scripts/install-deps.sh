@@ -8,6 +8,7 @@ packages=(
   zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
+  xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -283,6 +283,25 @@ TEST(TextPicture, ReportsProgressFromStartToEnd) {
   EXPECT_EQ(seen.back().first, TProgressStage::Ending);
 }
 
+TEST(TextPicture, ResizesAndDrawsStretched) {
+  TTextPicture picture;
+  picture.Assign(MakeBitmap(2, 1, [](int x, int) { return x ? kBlue : kRed; }));
+  picture.SetHeight(2);
+  picture.SetWidth(3);
+  EXPECT_EQ(testing::PixelMap(picture.Picture(), {{kRed, 'r'}, {kBlue, 'b'}, {kWhite, '.'}}),
+            (std::vector<std::string>{"rb.", "..."}));
+  picture.SetWidth(-5);
+  EXPECT_TRUE(picture.Empty());
+
+  picture.Assign(MakeBitmap(2, 1, [](int x, int) { return x ? kBlue : kRed; }));
+  TBitmap target;
+  target.SetSize(6, 3, kGreen);
+  TCanvas canvas(target);
+  picture.Draw(canvas, {1, 1, 5, 3});
+  EXPECT_EQ(testing::PixelMap(target, {{kRed, 'r'}, {kBlue, 'b'}, {kGreen, 'g'}}),
+            (std::vector<std::string>{"gggggg", "grrbbg", "grrbbg"}));
+}
+
 TEST(TextPicture, ReadsAndReplacesFiles) {
   ScratchFolder folder;
   TTextPicture picture;

@@ -59,7 +59,7 @@ done
 # --- Text pictures --------------------------------------------------------
 # An encoder written from the format description alone, so the reader is
 # checked against something other than its own writer. Each picture's pixel
-# (x, y) is palette index (x + 2y) mod colours; textpic/README lists them.
+# (x, y) is palette index (x + 2y) mod colours.
 python3 - <<'PY'
 ALPHABET = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz()"
 
