@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
+  netpbm    # remakes the anymap and X bitmap test files (tests/data/imaging)
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

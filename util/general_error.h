@@ -1,7 +1,7 @@
 #pragma once
-// The program's general error: what the picture classes raise from loading and
-// saving, carrying their error text. Callers turn it back into false plus that
-// text at their operation's boundary.
+// The program's general error. Picture classes raise it from their stream
+// loading and saving with their error text; everything else reports failures
+// as a result and a text.
 
 #include <stdexcept>
 #include <string>

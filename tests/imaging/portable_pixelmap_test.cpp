@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "../support/scratch_folder.h"
-#include "picture_files.h"
 #include "pixel_map.h"
+#include "text_format_fixtures.h"
 
 namespace lumigram {
 namespace {
 
 using namespace std::string_literals;
-using testing::ImagingData;
 using testing::MakeBitmap;
+using testing::TextFormatFixture;
 
 TBitmap Read(const std::string& bytes, int* type = nullptr) {
   TPortablePixelmap map;
@@ -25,7 +25,8 @@ TBitmap Read(const std::string& bytes, int* type = nullptr) {
 
 TBitmap ReadFile(const std::string& name, int expectedType) {
   TPortablePixelmap map;
-  EXPECT_TRUE(map.ReadFromFile(ImagingData("anymap/" + name))) << name << ": " << map.ErrorText();
+  EXPECT_TRUE(map.ReadFromFile(TextFormatFixture("anymap/" + name)))
+      << name << ": " << map.ErrorText();
   EXPECT_EQ(map.PnmType(), expectedType) << name;
   EXPECT_EQ(map.BitsPerPixel(), expectedType % 3 == 1 ? 1 : expectedType % 3 == 2 ? 8 : 24);
   return map.Picture();
@@ -88,7 +89,7 @@ TEST(PortablePixelmap, ReadsNetpbmGreymapsAndBitmaps) {
   EXPECT_EQ(ReadFile("grey_plain.pgm", 2), ReadFile("grey.pgm", 5));
 
   for (const std::string name : {"checker13", "checker10"}) {
-    const TBitmap expected = testing::NetpbmBitmap(ImagingData("anymap/" + name + ".pbm"));
+    const TBitmap expected = testing::NetpbmRawBitmap(TextFormatFixture("anymap/" + name + ".pbm"));
     EXPECT_EQ(ReadFile(name + ".pbm", 4), expected) << name;
     // netpbm writes plain rows without blanks ("0101"): every digit is a pixel.
     EXPECT_EQ(ReadFile(name + "_plain.pbm", 1), expected) << name;
@@ -183,10 +184,10 @@ TEST(PortablePixelmap, ReportsFailuresWithTheirTexts) {
   EXPECT_EQ(map.ErrorText(), "File not found.");
 
   map.Assign(MakeBitmap(40, 40, [](int x, int y) { return RGB(x, y, 0); }));
-  testing::TFullStream none(0);
+  testing::TRoomLimitedStream none(0);
   EXPECT_THROW(map.SaveToStream(none), EGeneralError);
   EXPECT_EQ(map.ErrorText(), "Stream write failure.");
-  testing::TFullStream headerOnly(15);
+  testing::TRoomLimitedStream headerOnly(15);
   EXPECT_THROW(map.SaveToStream(headerOnly), EGeneralError);
   EXPECT_EQ(map.ErrorText(), "Out of memory.");
 }

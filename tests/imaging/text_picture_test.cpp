@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "../support/scratch_folder.h"
-#include "picture_files.h"
 #include "pixel_map.h"
+#include "text_format_fixtures.h"
 #include "util/files.h"
 
 namespace lumigram {
 namespace {
 
-using testing::FileBytes;
-using testing::ImagingData;
 using testing::MakeBitmap;
 using testing::ScratchFolder;
+using testing::TextFormatFixture;
+using testing::WholeFile;
 
 constexpr TColor kRed = 0x0000FF;
 constexpr TColor kGreen = 0x00FF00;
@@ -64,24 +64,24 @@ void ExpectFixturePattern(const TBitmap& bitmap, const std::vector<TColor>& pale
 
 TEST(TextPicture, ReadsFixturesMadeByAnIndependentEncoder) {
   TTextPicture picture;
-  ASSERT_TRUE(picture.ReadFromFile(ImagingData("textpic/depth1.tep"))) << picture.ErrorText();
+  ASSERT_TRUE(picture.ReadFromFile(TextFormatFixture("textpic/depth1.tep"))) << picture.ErrorText();
   EXPECT_EQ(picture.Width(), 13);
   EXPECT_EQ(picture.Height(), 3);
   ExpectFixturePattern(picture.Picture(), {0xFF0000, 0x0080FF});
 
-  ASSERT_TRUE(picture.ReadFromFile(ImagingData("textpic/depth3_quoted.tep")));
+  ASSERT_TRUE(picture.ReadFromFile(TextFormatFixture("textpic/depth3_quoted.tep")));
   EXPECT_EQ(picture.Width(), 5);
   ExpectFixturePattern(picture.Picture(), {0x000000, 0x112233, 0x445566, 0x778899, 0xAABBCC,
                                            0xDDEEFF, 0x0000FF, 0xFFFFFF});
 
-  ASSERT_TRUE(picture.ReadFromFile(ImagingData("textpic/depth6_lines.tep")));
+  ASSERT_TRUE(picture.ReadFromFile(TextFormatFixture("textpic/depth6_lines.tep")));
   EXPECT_EQ(picture.Width(), 70);
   std::vector<TColor> palette64;
   for (uint32_t i = 0; i < 64; ++i) palette64.push_back((i * 0x030507) & 0xFFFFFF);
   ExpectFixturePattern(picture.Picture(), palette64);
 
   // Only two colours given: the rest are the default palette, then black.
-  ASSERT_TRUE(picture.ReadFromFile(ImagingData("textpic/depth4_short_palette.tep")));
+  ASSERT_TRUE(picture.ReadFromFile(TextFormatFixture("textpic/depth4_short_palette.tep")));
   ExpectFixturePattern(picture.Picture(),
                        {0x123456, 0x654321, 0x00FFFF, kGreen, kBlue, kSilver, 0x808080, kWhite,
                         kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack});
@@ -218,7 +218,7 @@ TEST(TextPicture, ReportsWriteFailures) {
   EXPECT_FALSE(picture.ToText(text));  // no picture
   EXPECT_EQ(picture.ErrorText(), "Out of memory");
   picture.Assign(MakeBitmap(3000, 1, [](int x, int) { return TColor(x % 64); }));
-  testing::TFullStream full(100);
+  testing::TRoomLimitedStream full(100);
   EXPECT_THROW(picture.SaveToStream(full), EGeneralError);
   EXPECT_EQ(picture.ErrorText(), "Out of memory");
 }
@@ -239,10 +239,10 @@ TEST(TextPicture, ReadsAndReplacesFiles) {
   std::string error;
   ASSERT_TRUE(WriteStringToFile(path, "old text", error));
   EXPECT_FALSE(picture.WriteToFile(path));  // nothing to write: the old file stays
-  EXPECT_EQ(FileBytes(path), "old text");
+  EXPECT_EQ(WholeFile(path), "old text");
   picture.Assign(MakeBitmap(2, 1, [](int x, int) { return x ? kBlue : kRed; }));
   ASSERT_TRUE(picture.WriteToFile(path));
-  EXPECT_EQ(FileBytes(path), "T6200100)30000m)~01#");
+  EXPECT_EQ(WholeFile(path), "T6200100)30000m)~01#");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
 }
 

@@ -6,16 +6,16 @@
 #include <string>
 
 #include "../support/scratch_folder.h"
-#include "picture_files.h"
 #include "pixel_map.h"
+#include "text_format_fixtures.h"
 
 namespace lumigram {
 namespace {
 
-using testing::FileBytes;
-using testing::ImagingData;
 using testing::MakeBitmap;
 using testing::PixelMap;
+using testing::TextFormatFixture;
+using testing::WholeFile;
 
 const std::map<TColor, char> kLegend = {{kBlack, '#'}, {kWhite, '.'}};
 
@@ -43,7 +43,8 @@ TEST(XBitmap, ReadsTheSystemsX11Bitmaps) {
        {"xlogo16", "xlogo32", "star", "weird_size", "1x1", "plaid", "flagup", "mensetmanus"}) {
     TXBitmap bitmap;
     ASSERT_TRUE(bitmap.ReadFromFile(folder + name)) << name << ": " << bitmap.ErrorText();
-    EXPECT_EQ(bitmap.Picture(), testing::NetpbmBitmap(ImagingData("xbm/" + name + ".pbm"))) << name;
+    EXPECT_EQ(bitmap.Picture(), testing::NetpbmRawBitmap(TextFormatFixture("xbm/" + name + ".pbm")))
+        << name;
     EXPECT_EQ(bitmap.BitsPerPixel(), 1);
   }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes the picture fixtures of the imaging tests. Run from anywhere; needs
-# python3, netpbm and xbitmaps (the X11 bitmaps in /usr/include/X11/bitmaps).
+# Makes the Text Picture, anymap and X bitmap fixtures of the imaging tests.
+# Run from anywhere; needs python3, netpbm and xbitmaps (the X11 bitmaps in
+# /usr/include/X11/bitmaps).
 # The anymaps come from netpbm, or from python where netpbm has no tool for
 # the layout; the text pictures from the independent encoder below.
 set -euo pipefail

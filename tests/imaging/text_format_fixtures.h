@@ -1,5 +1,6 @@
 #pragma once
-// Fixture files of the picture format tests (tests/data/imaging, found through
+// The Text Picture, anymap and X bitmap fixtures (tests/data/imaging/
+// text_formats, made by make_fixtures.sh there and found through
 // LUMIGRAM_TEST_DATA), a reader of netpbm's raw bitmaps to check against, and
 // a stream that runs out of room.
 
@@ -17,13 +18,13 @@
 
 namespace lumigram::testing {
 
-inline std::string ImagingData(const std::string& relative) {
+inline std::string TextFormatFixture(const std::string& relative) {
   const char* root = std::getenv("LUMIGRAM_TEST_DATA");
   if (!root) ADD_FAILURE() << "LUMIGRAM_TEST_DATA is not set";
-  return std::string(root ? root : ".") + "/imaging/" + relative;
+  return std::string(root ? root : ".") + "/imaging/text_formats/" + relative;
 }
 
-inline std::string FileBytes(const std::string& path) {
+inline std::string WholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in) << path;
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -31,8 +32,8 @@ inline std::string FileBytes(const std::string& path) {
 
 // A raw bitmap ("P4") as netpbm writes it: "P4", width and height, one blank,
 // rows of whole bytes with the leftmost pixel in the top bit.
-inline TBitmap NetpbmBitmap(const std::string& path) {
-  const std::string bytes = FileBytes(path);
+inline TBitmap NetpbmRawBitmap(const std::string& path) {
+  const std::string bytes = WholeFile(path);
   std::istringstream in(bytes);
   std::string magic;
   int width = 0, height = 0;
@@ -52,9 +53,9 @@ inline TBitmap NetpbmBitmap(const std::string& path) {
 }
 
 // A stream that takes no bytes after the first acceptBytes.
-class TFullStream : public TMemoryStream {
+class TRoomLimitedStream : public TMemoryStream {
  public:
-  explicit TFullStream(int64_t acceptBytes) : room_(acceptBytes) {}
+  explicit TRoomLimitedStream(int64_t acceptBytes) : room_(acceptBytes) {}
   int64_t Write(const void* buffer, int64_t count) override {
     const int64_t n = std::max<int64_t>(std::min(count, room_), 0);
     room_ -= n;
