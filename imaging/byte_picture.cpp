@@ -32,7 +32,7 @@ void TBytePicture::Assign(const TBitmap& source) {
 }
 
 void TBytePicture::SetMaxSide(int side) {
-  max_side_ = std::clamp(side, 1, kMaxPictureSide);
+  max_side_ = std::clamp(side, 1, kMaxSide);
 }
 
 bool TBytePicture::SizePicture(int width, int height) {

@@ -19,15 +19,15 @@
 
 namespace lumigram {
 
-// The largest picture side a reader accepts: the editor's own limit.
-inline constexpr int kMaxPictureSide = 19000;
-
-enum class TProgressStage { Starting, Running, Ending };
-// The stage, the percentage done (0..100) and what is being done.
-using TProgressEvent = std::function<void(TProgressStage, int, const std::string&)>;
-
 class TBytePicture {
  public:
+  // The largest picture side a reader accepts: the editor's own limit.
+  static constexpr int kMaxSide = 19000;
+
+  enum class TProgressStage { Starting, Running, Ending };
+  // The stage, the percentage done (0..100) and what is being done.
+  using TProgressEvent = std::function<void(TProgressStage, int, const std::string&)>;
+
   virtual ~TBytePicture() = default;
 
   const TBitmap& Picture() const { return picture_; }
@@ -48,7 +48,7 @@ class TBytePicture {
   virtual int BitsPerPixel() const = 0;
 
   // Readers refuse pictures with a side above this before allocating them.
-  // Only lowered below kMaxPictureSide (tests and fuzzers keep runs small).
+  // Only lowered below kMaxSide (tests and fuzzers keep runs small).
   void SetMaxSide(int side);
   int MaxSide() const { return max_side_; }
 
@@ -94,7 +94,7 @@ class TBytePicture {
   void Report(TProgressStage stage, int percent);
 
   TFileTexts texts_;
-  int max_side_ = kMaxPictureSide;
+  int max_side_ = kMaxSide;
   std::string progress_message_;
   std::chrono::steady_clock::time_point progress_time_{};
 };
