@@ -9,11 +9,13 @@ packages=(
   libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
-  imagemagick  # remakes the picture test files (tests/data/imaging)
+  xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
 )
-if [ "${1:-}" = "--fuzz" ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+case "${1:-}" in
+  --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  # Only to remake the committed picture fixtures (tests/data/imaging/*/make_fixtures.sh).
+  --fixtures) packages+=(imagemagick netpbm) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -19,4 +19,12 @@ inline constexpr const char* kUnexpectedError = "Unexpected error";
 inline constexpr const char* kIndexOutOfRange = "Index out of range";
 inline constexpr const char* kAccessDenied = "Access denied";
 
+// The anymap and X bitmap pictures end their texts with a full stop.
+inline constexpr const char* kOutOfMemoryStop = "Out of memory.";
+inline constexpr const char* kUnknownFormatStop = "Unknown format.";
+inline constexpr const char* kFileNotFoundStop = "File not found.";
+inline constexpr const char* kFileInUseStop = "File in use.";
+inline constexpr const char* kInvalidDimensions = "Invalid dimensions.";
+inline constexpr const char* kStreamWriteFailure = "Stream write failure.";
+
 }  // namespace lumigram::err
