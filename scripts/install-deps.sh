@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   zlib1g-dev
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
 )
