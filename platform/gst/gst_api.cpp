@@ -38,8 +38,9 @@ bool ResolveAll(void* library, TGstApi& api) {
 
 const TGstApi* LoadGstApi(const std::string& library, std::string& error) {
   static std::mutex mutex;
-  // Loaded libraries stay: GStreamer cannot be shut down and started again.
-  static std::map<std::string, std::unique_ptr<TGstApi>> loaded;
+  // Loaded libraries stay, tables included: GStreamer cannot be shut down and
+  // started again, and a device destroyed late at exit may still use one.
+  static auto& loaded = *new std::map<std::string, std::unique_ptr<TGstApi>>;
 
   std::lock_guard lock(mutex);
   if (auto found = loaded.find(library); found != loaded.end()) return found->second.get();

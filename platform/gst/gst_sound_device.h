@@ -23,7 +23,7 @@ struct TGstSoundOptions {
   std::string AudioSink;
   // The GStreamer library to load.
   std::string Library = "libgstreamer-1.0.so.0";
-  // How long Open waits for GStreamer to take the file in.
+  // How long Open (and Start, to play again) waits for the file to be ready.
   int OpenTimeoutMs = 20000;
 };
 

@@ -13,7 +13,7 @@ namespace {
 // A sound device that answers as the test scripts it and logs every call.
 struct TScript {
   std::vector<std::string> calls;
-  std::string open_error, start_error, close_error;  // non-empty: that step fails
+  std::string open_error, start_error, close_error;  // what a failing step says
   bool fail_open = false, fail_start = false, fail_close = false;
   TSoundDeviceEvents* events = nullptr;
   bool destroyed = false;
@@ -105,26 +105,19 @@ TEST_F(PlayMidiTest, AutoCloseClosesTheDeviceOnceTheSoundHasEnded) {
   EXPECT_EQ(events_, (Log{"notify", "change", "closed"}));
 }
 
-TEST_F(PlayMidiTest, WithoutAutoCloseTheDeviceStaysOpenAndPlaysAgain) {
+TEST_F(PlayMidiTest, WithoutAutoCloseTheDeviceStaysOpenAndLateEndsAreIgnored) {
   ASSERT_TRUE(player_.Play("/tmp/a.WAV", false));
   EndSound(true);
   EXPECT_TRUE(player_.IsOpen());
   EXPECT_FALSE(player_.IsPlaying());
-
-  // Not playing any more: no force needed; the open device is closed first.
-  ASSERT_TRUE(player_.Play("/tmp/a.WAV", false));
-  EXPECT_EQ(script_.calls, (Log{"open /tmp/a.WAV", "start", "close", "open /tmp/a.WAV", "start"}));
-}
-
-TEST_F(PlayMidiTest, LateOrRepeatedEndReportsAreIgnored) {
-  ASSERT_TRUE(player_.Play("/tmp/a.WAV", false));
-  player_.Close();
   events_.clear();
   EndSound(true);
   EXPECT_TRUE(events_.empty());
 
+  // Not playing any more: no force needed; the open device is closed first.
   ASSERT_TRUE(player_.Play("/tmp/a.WAV", false));
-  EndSound(true);
+  EXPECT_EQ(script_.calls, (Log{"open /tmp/a.WAV", "start", "close", "open /tmp/a.WAV", "start"}));
+  player_.Close();
   events_.clear();
   EndSound(true);
   EXPECT_TRUE(events_.empty());
@@ -135,75 +128,55 @@ TEST_F(PlayMidiTest, ASoundStartedFromTheEndCallbackSurvivesAutoClose) {
   player_.OnNotify = [](TPlayMidi& p) { p.Play("/tmp/next.MID", false); };
   ASSERT_TRUE(player_.Play("/tmp/a.WAV", false));
   EndSound(true);
-  EXPECT_TRUE(player_.IsOpen());
   EXPECT_TRUE(player_.IsPlaying());
   EXPECT_EQ(player_.FileName(), "/tmp/next.MID");
   EXPECT_EQ(script_.calls.back(), "start");
 }
 
-TEST_F(PlayMidiTest, FailedOpenReportsTheDevicesTextOrFileInUse) {
+TEST_F(PlayMidiTest, FailuresKeepTheDevicesTextOrADefault) {
   script_.fail_open = true;
   script_.open_error = "Could not determine type of stream.";
   EXPECT_FALSE(player_.Play("/tmp/a.XYZ", false));
   EXPECT_EQ(player_.ErrorText(), "Could not determine type of stream.");
   EXPECT_FALSE(player_.IsOpen());
-  EXPECT_FALSE(player_.IsPlaying());
   // Nothing was open, so nothing is closed.
   EXPECT_EQ(script_.calls, (Log{"open /tmp/a.XYZ"}));
   EXPECT_EQ(events_, (Log{"change"}));
-
   script_.open_error.clear();
   EXPECT_FALSE(player_.Play("/tmp/a.WAV", false));
   EXPECT_EQ(player_.ErrorText(), err::kFileInUse);
-}
 
-TEST_F(PlayMidiTest, FailedStartClosesTheDeviceAndKeepsTheStartText) {
+  script_.fail_open = false;
   script_.fail_start = true;
-  script_.start_error = "Internal data stream error.";
+  script_.calls.clear();
+  events_.clear();
   EXPECT_FALSE(player_.Play("/tmp/a.WAV", false));
-  EXPECT_EQ(player_.ErrorText(), "Internal data stream error.");
+  EXPECT_EQ(player_.ErrorText(), err::kUnexpectedError);
   EXPECT_FALSE(player_.IsOpen());
   EXPECT_FALSE(player_.IsPlaying());
   EXPECT_EQ(script_.calls, (Log{"open /tmp/a.WAV", "start", "close"}));
   EXPECT_EQ(events_, (Log{"change", "closed", "change"}));
-
-  script_.start_error.clear();
-  EXPECT_FALSE(player_.Play("/tmp/a.WAV", false));
-  EXPECT_EQ(player_.ErrorText(), err::kUnexpectedError);
 }
 
-TEST_F(PlayMidiTest, FailedStartIsNotPlayingEvenWhenClosingFailsToo) {
-  script_.fail_start = true;
-  script_.fail_close = true;
-  script_.close_error = "Device busy";
-  EXPECT_FALSE(player_.Play("/tmp/a.WAV", false));
-  EXPECT_EQ(player_.ErrorText(), "Device busy");
-  EXPECT_TRUE(player_.IsOpen());
-  EXPECT_FALSE(player_.IsPlaying());
-
-  // So a later Play without force is not refused.
-  script_.fail_start = script_.fail_close = false;
-  EXPECT_TRUE(player_.Play("/tmp/b.WAV", false));
-}
-
-TEST_F(PlayMidiTest, FailedCloseKeepsTheDeviceOpenButStillTellsTheOwner) {
+TEST_F(PlayMidiTest, AFailedCloseKeepsTheDeviceOpenButAFailedStartNeverPlays) {
   ASSERT_TRUE(player_.Play("/tmp/a.WAV", false));
   events_.clear();
   script_.fail_close = true;
+  script_.close_error = "Device busy";
   player_.Close();
   EXPECT_TRUE(player_.IsOpen());
   EXPECT_TRUE(player_.IsPlaying());
-  EXPECT_EQ(player_.ErrorText(), err::kUnexpectedError);
+  EXPECT_EQ(player_.ErrorText(), "Device busy");
   EXPECT_EQ(events_, (Log{"change", "closed"}));
 
-  script_.fail_close = false;
-  player_.Close();
-  EXPECT_FALSE(player_.IsOpen());
-  events_.clear();
-  // Closed already: nothing happens.
-  player_.Close();
-  EXPECT_TRUE(events_.empty());
-  EXPECT_EQ(script_.calls.back(), "close");
+  // Start fails and so does the close after it: still open, but not playing,
+  // so a later Play without force is not refused.
+  script_.fail_start = true;
+  EXPECT_FALSE(player_.Play("/tmp/b.WAV", true));
+  EXPECT_TRUE(player_.IsOpen());
+  EXPECT_FALSE(player_.IsPlaying());
+  script_.fail_start = script_.fail_close = false;
+  EXPECT_TRUE(player_.Play("/tmp/c.WAV", false));
 }
 
 TEST(PlayMidi, DestroyingThePlayerClosesTheDeviceWithoutCallingBack) {
