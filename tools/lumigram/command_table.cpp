@@ -1,4 +1,5 @@
 #include "tools/lumigram/command.h"
+#include "tools/lumigram/zipbox_command.h"
 
 namespace lumigram::cli {
 
@@ -7,6 +8,7 @@ extern const TCommand kLangCommand;
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
       kLangCommand,
+      {"zipbox", kZipBoxUsage, RunZipBox},
   };
   return table;
 }
