@@ -27,6 +27,8 @@ struct TJpegEncoder::TState {
   jpeg_compress_struct info{};
   TJpegErrors errors{};
   jpeg_destination_mgr destination{};
+  jpeg_progress_mgr progress{};
+  const std::atomic<bool>* cancel = nullptr;
   bool created = false;
   // Output goes to one malloc'd buffer that grows by realloc: no C++
   // allocation (and so no exception) ever runs inside a libjpeg callback.
@@ -82,6 +84,13 @@ struct TJpegEncoder::TState {
     TState& s = Of(info);
     s.used = s.capacity - s.destination.free_in_buffer;
   }
+
+  // libjpeg reports progress every few rows: the moment to give up on a
+  // picture nobody wants any more.
+  static void CheckCancel(j_common_ptr info) {
+    const TState& s = *static_cast<const TState*>(info->client_data);
+    if (s.cancel && s.cancel->load(std::memory_order_relaxed)) FailJpeg(info, JMSG_NOMESSAGE);
+  }
 };
 
 TJpegEncoder::TJpegEncoder() : state_(std::make_unique<TState>()) {
@@ -94,14 +103,17 @@ TJpegEncoder::TJpegEncoder() : state_(std::make_unique<TState>()) {
   s.destination.empty_output_buffer = TState::GrowOutput;
   s.destination.term_destination = TState::EndOutput;
   s.info.dest = &s.destination;
+  s.progress.progress_monitor = TState::CheckCancel;
+  s.info.progress = &s.progress;
   s.created = true;
 }
 
 TJpegEncoder::~TJpegEncoder() = default;
 
-bool TJpegEncoder::Encode(const TBitmap& bitmap, int quality) {
+bool TJpegEncoder::Encode(const TBitmap& bitmap, int quality, const std::atomic<bool>* cancel) {
   TState& s = *state_;
   s.used = 0;
+  s.cancel = cancel;
   if (!s.created || bitmap.Empty()) return false;
   if (setjmp(s.errors.jump)) {
     jpeg_abort_compress(&s.info);

@@ -2,6 +2,7 @@
 // JPEG encoding of the program's 24-bit bitmap with libjpeg's defaults
 // (baseline, 4:2:0 colour) at a chosen quality.
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -21,9 +22,9 @@ class TJpegEncoder {
   TJpegEncoder(const TJpegEncoder&) = delete;
   TJpegEncoder& operator=(const TJpegEncoder&) = delete;
 
-  // Encodes at the quality, clamped to 1..100. False for an empty bitmap or
-  // when libjpeg fails (no memory).
-  bool Encode(const TBitmap& bitmap, int quality);
+  // Encodes at the quality, clamped to 1..100. False for an empty bitmap,
+  // when libjpeg fails (no memory), or when cancel turns true on the way.
+  bool Encode(const TBitmap& bitmap, int quality, const std::atomic<bool>* cancel = nullptr);
   // The file Encode made; valid until the next Encode.
   std::string_view Output() const;
   // Frees the output buffer when it holds more than maxKept bytes.
