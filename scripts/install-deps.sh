@@ -8,6 +8,7 @@ packages=(
   zlib1g-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
+  imagemagick  # remakes the picture test files (tests/data/imaging)
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
