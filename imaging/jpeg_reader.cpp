@@ -48,8 +48,9 @@ bool ReadJpeg(std::string_view bytes, TBitmap& bitmap, int& bitsPerPixel, std::s
   error = err::kUnknownFormat;
   if (bytes.empty()) return false;
 
-  // Nothing below may create or change a C++ object between setjmp and the
-  // last libjpeg call: the jump would skip its destructor.
+  // Between setjmp and the last libjpeg call no local object with a
+  // destructor may come to life (the jump would skip it): the row buffer
+  // comes from libjpeg's own pools.
   jpeg_decompress_struct info{};
   TJpegErrors errors;
   jpeg_progress_mgr progress{};

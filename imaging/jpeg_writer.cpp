@@ -96,7 +96,10 @@ struct TJpegEncoder::TState {
 TJpegEncoder::TJpegEncoder() : state_(std::make_unique<TState>()) {
   TState& s = *state_;
   s.info.err = SetUpJpegErrors(s.errors);
-  if (setjmp(s.errors.jump)) return;  // not created: every Encode fails
+  if (setjmp(s.errors.jump)) {
+    jpeg_destroy_compress(&s.info);  // not created: every Encode fails
+    return;
+  }
   jpeg_create_compress(&s.info);
   s.info.client_data = &s;
   s.destination.init_destination = TState::StartOutput;
