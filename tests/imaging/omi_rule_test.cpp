@@ -22,32 +22,21 @@ void ExpectDecided(const TOmiVerdict& verdict, int quality, bool packedWins) {
   EXPECT_EQ(verdict.packedWins, packedWins);
 }
 
-TEST(OmiRuleTest, PackedBitmapNoLargerThanTheFirstJpegStopsAtOnce) {
+TEST(OmiRuleTest, StopsAtTheFirstStepThatEndsTheSearch) {
+  // P no larger than J20 stops at once; equal sizes stop but keep the JPEG.
   ExpectDecided(EvaluateOmiRule(Known({5000}, 4999)), 20, true);
-  // Equal sizes stop the search too, but only a smaller bitmap wins.
   ExpectDecided(EvaluateOmiRule(Known({5000}, 5000)), 20, false);
-}
-
-TEST(OmiRuleTest, GrowthBeyondTheBudgetStopsWithThatJpeg) {
-  // Exactly 12000 bytes of growth goes on; one more byte stops, and the JPEG
-  // that overshot is the candidate.
+  // 12000 bytes of growth over J20 goes on, one more stops with the JPEG
+  // that overshot.
   ExpectDecided(EvaluateOmiRule(Known({10000, 22000, 22001}, 1000000)), 40, false);
-  ExpectDecided(EvaluateOmiRule(Known({10000, 22001}, 1000000)), 30, false);
-  // Against the quality-20 size, not the previous step's.
   ExpectDecided(EvaluateOmiRule(Known({10000, 16000, 21000, 22500}, 1000000)), 50, false);
-}
-
-TEST(OmiRuleTest, QualityNinetyIsTheLastStep) {
-  ExpectDecided(EvaluateOmiRule(Known({1000, 1100, 1200, 1300, 1400, 1500, 1600, 1700}, 1000000)),
-                90, false);
-  ExpectDecided(EvaluateOmiRule(Known({1000, 1100, 1200, 1300, 1400, 1500, 1600, 1700}, 1650)), 90,
-                true);
-}
-
-TEST(OmiRuleTest, JpegOvertakingThePackedBitmapOnTheWay) {
+  // Quality 90 is the last step.
+  const std::initializer_list<int64_t> slow = {1000, 1100, 1200, 1300, 1400, 1500, 1600, 1700};
+  ExpectDecided(EvaluateOmiRule(Known(slow, 1000000)), 90, false);
+  ExpectDecided(EvaluateOmiRule(Known(slow, 1650)), 90, true);
+  // A JPEG overtaking P on the way, also after shrinking for a step.
   ExpectDecided(EvaluateOmiRule(Known({3000, 4000, 5200, 6000}, 5100)), 40, true);
   ExpectDecided(EvaluateOmiRule(Known({3000, 4000, 5100, 6000}, 5100)), 40, false);
-  // A JPEG that shrinks on the way (it happens) is judged the same way.
   ExpectDecided(EvaluateOmiRule(Known({3000, 2900, 2950, 3100}, 3050)), 50, true);
 }
 
@@ -56,30 +45,22 @@ TEST(OmiRuleTest, PartialKnowledgeAsksForTheFirstMissingPiece) {
   EXPECT_EQ(verdict.kind, TOmiVerdict::NeedJpeg);
   EXPECT_EQ(verdict.index, 0);
   EXPECT_EQ(verdict.lastUseful, 7);
-
-  // A bound on P no larger than J20 cannot tell the first step apart.
+  // A bound on P no larger than J20 cannot settle the first step; above
+  // both JPEGs it can, and the next JPEG is wanted.
   verdict = EvaluateOmiRule(Known({5000, 6000}, 5000, false));
   EXPECT_EQ(verdict.kind, TOmiVerdict::NeedPacked);
   EXPECT_EQ(verdict.index, 0);
-  // Above both, the bitmap is known to be larger: the next JPEG is wanted.
   verdict = EvaluateOmiRule(Known({5000, 6000}, 6001, false));
   EXPECT_EQ(verdict.kind, TOmiVerdict::NeedJpeg);
   EXPECT_EQ(verdict.index, 2);
-  // The same bound suffices to settle a budget stop as "JPG".
   ExpectDecided(EvaluateOmiRule(Known({5000, 18000}, 18001, false)), 30, false);
-}
 
-TEST(OmiRuleTest, KnownStopsBoundTheUsefulQualities) {
-  // Quality 60 overshot the budget, so nothing above it can matter even while
-  // 40 and 50 are still missing.
+  // Quality 60 overshot the budget: nothing above it can matter, even while
+  // 40 and 50 are missing. An exact P no larger than a JPEG bounds it too.
   TOmiKnowledge known = Known({5000, 6000}, 0, false);
   known.jpegSizes[4] = 20000;
   known.jpegSizes[6] = 30000;
-  TOmiVerdict verdict = EvaluateOmiRule(known);
-  EXPECT_EQ(verdict.lastUseful, 4);
-  EXPECT_EQ(verdict.kind, TOmiVerdict::NeedPacked);
-
-  // An exact P no larger than a JPEG bounds the search the same way.
+  EXPECT_EQ(EvaluateOmiRule(known).lastUseful, 4);
   known = Known({5000, 6000}, 6500, true);
   known.jpegSizes[3] = 7000;
   verdict = EvaluateOmiRule(known);
