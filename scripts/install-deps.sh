@@ -8,6 +8,7 @@ packages=(
   zlib1g-dev
   libpng-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation
+  libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
