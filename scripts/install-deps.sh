@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   zlib1g-dev
+  libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
+  imagemagick  # remakes the picture test files (tests/data/imaging)
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
