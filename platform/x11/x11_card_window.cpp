@@ -1,13 +1,9 @@
 #include "platform/x11/x11_card_window.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
-#include <unistd.h>
-
 #include <algorithm>
 
-#include "platform/x11/utf8.h"
 #include "platform/x11/x11_cursor.h"
+#include "platform/x11/x11_properties.h"
 
 namespace lumigram {
 
@@ -32,11 +28,6 @@ bool ButtonOf(unsigned int xButton, TMouseButton& button) {
     default:  // the wheel and extra buttons
       return false;
   }
-}
-
-void SetAtomProperty(Display* display, Window window, Atom property, Atom value) {
-  ::XChangeProperty(display, window, property, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&value), 1);
 }
 
 }  // namespace
@@ -70,22 +61,10 @@ TX11CardWindow::TX11CardWindow(TX11App& app) : app_(app), display_(app.XDisplay(
   ::XChangeProperty(display_, window_, app.AtomOf(TX11Atom::MotifWmHints),
                     app.AtomOf(TX11Atom::MotifWmHints), 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(motifHints), 5);
-  SetAtomProperty(display_, window_, app.AtomOf(TX11Atom::NetWmWindowType),
+  SetAtomProperty(app, window_, app.AtomOf(TX11Atom::NetWmWindowType),
                   app.AtomOf(TX11Atom::NetWmWindowTypeNormal));
-  Atom protocols[2] = {app.AtomOf(TX11Atom::WmDeleteWindow), app.AtomOf(TX11Atom::NetWmPing)};
-  ::XSetWMProtocols(display_, window_, protocols, 2);
-  const long pid = long(::getpid());
-  ::XChangeProperty(display_, window_, app.AtomOf(TX11Atom::NetWmPid), XA_CARDINAL, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
-
-  XWMHints wmHints{};
-  wmHints.flags = InputHint | StateHint;
-  wmHints.input = True;
-  wmHints.initial_state = NormalState;
-  XClassHint classHint{const_cast<char*>("lumigram-viewer"), const_cast<char*>("Lumigram")};
-  // Also names the machine, which goes with the process id.
-  ::XSetWMProperties(display_, window_, nullptr, nullptr, nullptr, 0, nullptr, &wmHints,
-                     &classHint);
+  SetProtocols(app, window_);
+  SetOwnerProperties(app, window_);
   SetPlacementHints();
 
   arrow_ = MakeStandardCursor(display_, TStandardCursor::Arrow);
@@ -105,14 +84,7 @@ TX11CardWindow::~TX11CardWindow() {
 }
 
 void TX11CardWindow::SetPlacementHints() {
-  // Where we put it, not where the window manager likes.
-  XSizeHints hints{};
-  hints.flags = USPosition | USSize;
-  hints.x = left_;
-  hints.y = top_;
-  hints.width = width_;
-  hints.height = height_;
-  ::XSetWMNormalHints(display_, window_, &hints);
+  SetPlacement(app_, window_, left_, top_, width_, height_, false);
 }
 
 void TX11CardWindow::Show() {
@@ -148,12 +120,7 @@ void TX11CardWindow::SetBounds(int left, int top, int width, int height) {
 void TX11CardWindow::SetCaption(const std::string& caption) {
   if (!window_ || caption == caption_) return;
   caption_ = caption;
-  ::XChangeProperty(display_, window_, app_.AtomOf(TX11Atom::NetWmName),
-                    app_.AtomOf(TX11Atom::Utf8String), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(caption.data()), int(caption.size()));
-  const std::string latin1 = Utf8ToLatin1(caption);
-  ::XChangeProperty(display_, window_, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(latin1.data()), int(latin1.size()));
+  SetWindowCaption(app_, window_, caption);
   ::XFlush(display_);
 }
 
@@ -218,7 +185,7 @@ void TX11CardWindow::HandleEvent(XEvent& event) {
       parent_ = event.xreparent.parent;
       break;
     case ClientMessage:
-      ProtocolMessage(event.xclient);
+      if (IsCloseRequest(app_, event.xclient) && events_) events_->WindowClose();
       break;
     default:
       break;
@@ -269,20 +236,6 @@ void TX11CardWindow::Configured(const XConfigureEvent& event) {
   if (event.send_event || parent_ == app_.Root()) {
     left_ = event.x;
     top_ = event.y;
-  }
-}
-
-void TX11CardWindow::ProtocolMessage(XClientMessageEvent& event) {
-  if (event.message_type != app_.AtomOf(TX11Atom::WmProtocols)) return;
-  const Atom protocol = Atom(event.data.l[0]);
-  if (protocol == app_.AtomOf(TX11Atom::NetWmPing)) {
-    // Answer the window manager's "are you alive".
-    event.window = app_.Root();
-    ::XSendEvent(display_, app_.Root(), False, SubstructureNotifyMask | SubstructureRedirectMask,
-                 reinterpret_cast<XEvent*>(&event));
-    ::XFlush(display_);
-  } else if (protocol == app_.AtomOf(TX11Atom::WmDeleteWindow)) {
-    if (events_) events_->WindowClose();
   }
 }
 

@@ -51,7 +51,6 @@ class TX11CardWindow final : public TCardWindow, private TX11EventTarget {
   void HandleEvent(XEvent& event) override;
   void Button(const XButtonEvent& event, bool press);
   void Motion(XMotionEvent event);
-  void ProtocolMessage(XClientMessageEvent& event);
   void Configured(const XConfigureEvent& event);
   // Remembers where a pointer event found the window.
   void TrackOrigin(int rootX, int rootY, int x, int y);
