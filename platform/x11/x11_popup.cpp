@@ -15,23 +15,23 @@ namespace {
 constexpr long kEventMask =
     ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask;
 
-TPopupMetrics PopupMetrics() {
-  TPopupMetrics metrics;
-  metrics.ItemHeight = std::max(metrics.ItemHeight, UiTextHeight() + 8);
-  return metrics;
-}
-
 }  // namespace
 
 TX11Popup::~TX11Popup() {
   Release();
 }
 
+TPopupMetrics TX11Popup::Metrics() {
+  TPopupMetrics metrics;
+  metrics.ItemHeight = std::max(metrics.ItemHeight, UiTextHeight() + 8);
+  return metrics;
+}
+
 int TX11Popup::Track(const std::vector<TPopupItem>& items, int x, int y) {
   // One menu at a time; the card never opens a second from inside the first.
   if (items.empty() || window_ || app_.Terminated()) return -1;
   Display* display = app_.XDisplay();
-  model_ = std::make_unique<TPopupModel>(items, PopupMetrics(),
+  model_ = std::make_unique<TPopupModel>(items, Metrics(),
                                          [](std::string_view text) { return UiTextWidth(text); });
   const TPoint place = PlacePopup({x, y}, model_->Width(), model_->Height(),
                                   {app_.ScreenWidth(), app_.ScreenHeight()});
@@ -56,7 +56,12 @@ int TX11Popup::Track(const std::vector<TPopupItem>& items, int x, int y) {
   picture_ = std::make_unique<TX11Picture>(app_);
   Paint();
   ::XMapRaised(display, window_);
-  Grab();
+  // A menu that cannot hold the pointer could not be dismissed by a click
+  // elsewhere: better none.
+  if (!Grab()) {
+    Release();
+    return -1;
+  }
 
   done_ = false;
   chosen_ = -1;

@@ -6,7 +6,8 @@
 // Mouse: the highlight follows the pointer; releasing any of the three
 // buttons over an item chooses it, also at the end of a drag that began
 // before the menu opened; pressing outside closes the menu. Keys: Up, Down,
-// Home, End, Enter, Esc and the marked letters.
+// Home, End, Enter, Esc and the marked letters. When another program holds
+// the pointer or the keyboard, the menu does not open and Track answers -1.
 
 #include <X11/Xlib.h>
 
@@ -28,6 +29,8 @@ class TX11Popup final : public TCardPopup, private TX11EventTarget {
 
   // The menu's window while Track runs, else 0.
   Window XWindow() const { return window_; }
+  // The sizes of the menu's rows in the interface font.
+  static TPopupMetrics Metrics();
 
  private:
   void HandleEvent(XEvent& event) override;
