@@ -9,7 +9,7 @@ packages=(
   libpng-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation
   libx11-dev libxcursor-dev  # the viewer's window layer
-  libxtst-dev xvfb xauth x11-utils  # its tests: a private X server and fake input
+  libxtst-dev libxfixes-dev xvfb xauth x11-utils  # its tests: a private X server, fake input
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   imagemagick  # remakes the picture test files (tests/data/imaging)

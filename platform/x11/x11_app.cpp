@@ -155,8 +155,16 @@ unsigned long TX11App::ErrorCount() {
 }
 
 void TX11App::RunOnce() {
-  // Back to the caller after work, which may have changed what it waits for.
-  if (RunPostedWork() || terminated_) return;
+  // Work and events take turns, so a stream of either cannot starve the
+  // other. Back to the caller after each: it may have changed what the
+  // caller waits for.
+  const bool workFirst = !work_ran_last_;
+  work_ran_last_ = false;
+  if (workFirst && RunPostedWork()) {
+    work_ran_last_ = true;
+    return;
+  }
+  if (terminated_) return;
   // Also sends what our requests left in the output buffer.
   if (::XPending(display_) > 0) {
     XEvent event;
@@ -164,8 +172,18 @@ void TX11App::RunOnce() {
     Dispatch(event);
     return;
   }
+  if (!workFirst && RunPostedWork()) {
+    work_ran_last_ = true;
+    return;
+  }
   pollfd fds[2] = {{ConnectionNumber(display_), POLLIN, 0}, {wake_fd_, POLLIN, 0}};
   while (::poll(fds, 2, -1) < 0 && errno == EINTR) {
+  }
+  // A wake-up whose work already ran with an earlier one must not stay
+  // pending, or poll would return at once from now on.
+  if (fds[1].revents & POLLIN) {
+    uint64_t count = 0;
+    [[maybe_unused]] ssize_t got = ::read(wake_fd_, &count, sizeof count);
   }
 }
 

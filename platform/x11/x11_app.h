@@ -87,7 +87,8 @@ class TX11App : public TGuiDispatcher {
   static unsigned long ErrorCount();
 
  private:
-  // One round: posted work if any, else one X event, else waits for either.
+  // One round: a batch of posted work or one X event, taking turns, else
+  // waits for either.
   void RunOnce();
   void Dispatch(XEvent& event);
   // True when some work ran.
@@ -103,6 +104,7 @@ class TX11App : public TGuiDispatcher {
   std::vector<Window> modal_;
   Window main_window_ = 0;
   bool terminated_ = false;
+  bool work_ran_last_ = false;
 
   std::mutex mutex_;
   std::deque<std::function<void()>> posted_;

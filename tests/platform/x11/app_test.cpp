@@ -93,6 +93,17 @@ TEST_F(X11AppTest, QuitEndsNestedLoopsAndDropsQueuedWork) {
   EXPECT_FALSE(app_.PostToGuiThread([] {}));
 }
 
+TEST_F(X11AppTest, EventsAreHandledWhileWorkKeepsComing) {
+  TX11CardWindow window(app_);
+  TRecordingWindowEvents events;
+  window.SetEvents(&events);
+  // Work that queues itself again each time it runs.
+  std::function<void()> again = [&] { app_.PostToGuiThread(again); };
+  app_.PostToGuiThread(again);
+  RequestClose(window.XWindow());
+  EXPECT_TRUE(RunUntil([&] { return events.Closes == 1; }));
+}
+
 TEST_F(X11AppTest, ModalLoopKeepsInputFromOtherWindows) {
   TX11CardWindow blocked(app_), modal(app_);
   TRecordingWindowEvents blockedEvents, modalEvents;

@@ -146,13 +146,7 @@ TEST_F(X11CardWindowTest, CaptionIsSetForOldAndNewWindowManagers) {
 TEST_F(X11CardWindowTest, CloseRequestIsReportedAndTheWindowStays) {
   window_->Show();
   Settle();
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window_->XWindow();
-  event.xclient.message_type = app_.AtomOf(TX11Atom::WmProtocols);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = long(app_.AtomOf(TX11Atom::WmDeleteWindow));
-  ::XSendEvent(app_.XDisplay(), window_->XWindow(), False, NoEventMask, &event);
+  RequestClose(window_->XWindow());
   ASSERT_TRUE(RunUntil([&] { return events_.Closes == 1; }));
   EXPECT_TRUE(window_->Visible());
   XWindowAttributes attributes{};

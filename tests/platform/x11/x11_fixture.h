@@ -56,6 +56,9 @@ class X11Test : public ::testing::Test {
   void PressButton(unsigned int button, bool down);
   void TypeKey(unsigned long keySym, bool shift = false);
 
+  // What a window manager sends when the user closes the window.
+  void RequestClose(Window window);
+
   // The colour of the window's pixel as the server holds it.
   TColor WindowPixel(Window window, int x, int y);
 
