@@ -41,11 +41,6 @@ TEST_F(X11DialogsTest, WarningAnswersYesAndNoByKey) {
     user.Key(XK_Tab);
     user.Key(XK_Return);
   }));
-  EXPECT_TRUE(AskWith([](TUser& user, const TDialogSeen&) {
-    user.Key(XK_Tab);
-    user.Key(XK_Tab, true);  // back again
-    user.Key(XK_space);
-  }));
 }
 
 TEST_F(X11DialogsTest, WarningAnswersByMouse) {
