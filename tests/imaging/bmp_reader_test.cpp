@@ -6,7 +6,6 @@
 #include "imaging/le_bytes.h"
 #include "tests/imaging/pixel_map.h"
 #include "tests/imaging/windows_fixtures.h"
-#include "tests/support/scratch_folder.h"
 #include "util/error_texts.h"
 
 namespace lumigram {
@@ -147,19 +146,6 @@ TEST(BmpReaderTest, WrittenFilesReadBackExactly) {
     EXPECT_EQ(read, original) << w << "x" << h;
     EXPECT_EQ(bits, 24);
   }
-}
-
-TEST(BmpReaderTest, LoadAndSaveFiles) {
-  testing::ScratchFolder folder;
-  const TBitmap original = testing::MakeBitmap(3, 3, [](int x, int y) { return RGB(x, y, 9); });
-  std::string error;
-  ASSERT_TRUE(SaveBmpFile(folder / "p.bmp", original, error)) << error;
-  TBitmap read;
-  int bits = 0;
-  ASSERT_TRUE(LoadBmpFile(folder / "p.bmp", read, bits, error)) << error;
-  EXPECT_EQ(read, original);
-  EXPECT_FALSE(LoadBmpFile(folder / "none.bmp", read, bits, error));
-  EXPECT_EQ(error, err::kFileNotFound);
 }
 
 TEST(BmpReaderTest, PackedDibsMatchTheirFiles) {

@@ -5,7 +5,7 @@
 #include "imaging/bmp_file.h"
 #include "tests/imaging/pixel_map.h"
 #include "tests/support/scratch_folder.h"
-#include "util/files.h"
+#include "util/error_texts.h"
 
 namespace lumigram {
 namespace {
@@ -47,14 +47,17 @@ TEST(BmpWriterTest, EmptyBitmapIsHeadersOnly) {
   EXPECT_EQ(U32(bmp, 22), 0u);
 }
 
-TEST(BmpWriterTest, SaveWritesTheBytesAndReportsFailures) {
+TEST(BmpWriterTest, SavedFilesLoadBack) {
   testing::ScratchFolder folder;
-  const TBitmap bitmap = testing::MakeBitmap(3, 1, [](int x, int) { return RGB(x, 0, 0); });
+  const TBitmap bitmap = testing::MakeBitmap(3, 2, [](int x, int y) { return RGB(x, y, 9); });
   std::string error;
   ASSERT_TRUE(SaveBmpFile(folder / "a.bmp", bitmap, error)) << error;
-  std::string read;
-  ASSERT_TRUE(ReadFileToString(folder / "a.bmp", read, error));
-  EXPECT_EQ(read, WriteBmpFile(bitmap));
+  TBitmap read;
+  int bits = 0;
+  ASSERT_TRUE(LoadBmpFile(folder / "a.bmp", read, bits, error)) << error;
+  EXPECT_EQ(read, bitmap);
+  EXPECT_FALSE(LoadBmpFile(folder / "none.bmp", read, bits, error));
+  EXPECT_EQ(error, err::kFileNotFound);
   EXPECT_FALSE(SaveBmpFile(folder / "missing/folder/a.bmp", bitmap, error));
   EXPECT_FALSE(error.empty());
 }
