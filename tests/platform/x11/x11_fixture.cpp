@@ -19,12 +19,6 @@
 
 extern char** environ;
 
-// fontconfig loses a few bytes while it reads its configuration, once per
-// process; that is not ours to find.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
-}
-
 namespace lumigram::testing {
 
 namespace {
