@@ -9,6 +9,8 @@ packages=(
   libpng-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation
   libjpeg-dev
+  libx11-dev libxcursor-dev  # the viewer's window layer
+  libxtst-dev libxfixes-dev xvfb xauth x11-utils  # its tests: a private X server, fake input
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on

@@ -154,6 +154,15 @@ bool OpenDocument(const std::string& file) {
   }
 }
 
+std::string FindProgramOnPath(const std::string& name) {
+  try {
+    if (name.empty() || name.find('/') != std::string::npos) return {};
+    return FindOnPath(name);
+  } catch (...) {
+    return {};
+  }
+}
+
 std::vector<std::string> VolumeControlProgram() {
   try {
     static const std::vector<std::vector<std::string>> kCandidates = {

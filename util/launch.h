@@ -23,6 +23,10 @@ bool StartProgram(const std::vector<std::string>& arguments, const std::string& 
 // file is not known here.
 bool OpenDocument(const std::string& file);
 
+// The full path of the executable name on PATH (absolute folders only);
+// empty when there is none.
+std::string FindProgramOnPath(const std::string& name);
+
 // The first volume control found as an executable on PATH, as the arguments
 // to start it with; empty when there is none.
 std::vector<std::string> VolumeControlProgram();

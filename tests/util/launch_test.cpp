@@ -110,5 +110,17 @@ TEST(VolumeControlProgram, FirstExecutableOnPathInOrder) {
   }
 }
 
+TEST(FindProgramOnPath, TakesPlainNamesFromAbsoluteFoldersOnly) {
+  ScratchFolder first, second;
+  MakeProgram(first / "lp", 0644);  // not executable
+  MakeProgram(second / "lp");
+  ScopedEnvironment path("PATH", "relative:" + first.Path() + ":" + second.Path());
+  EXPECT_EQ(FindProgramOnPath("lp"), second / "lp");
+  EXPECT_EQ(FindProgramOnPath("lpr"), "");
+  EXPECT_EQ(FindProgramOnPath(""), "");
+  // A name with a folder is not looked up at all.
+  EXPECT_EQ(FindProgramOnPath(second.Path() + "lp"), "");
+}
+
 }  // namespace
 }  // namespace lumigram
