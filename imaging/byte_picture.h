@@ -13,7 +13,7 @@
 
 #include "imaging/bitmap.h"
 #include "imaging/canvas.h"
-#include "imaging/geometry.h"
+#include "util/geometry.h"
 #include "util/general_error.h"
 #include "util/stream.h"
 

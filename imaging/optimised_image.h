@@ -16,7 +16,7 @@
 
 #include "imaging/bitmap.h"
 #include "imaging/canvas.h"
-#include "imaging/geometry.h"
+#include "util/geometry.h"
 #include "imaging/jpeg_reader.h"
 #include "util/general_error.h"
 #include "util/stream.h"
