@@ -1,15 +1,12 @@
 // `lumigram frame`, run as the built program.
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "imaging/bmp_file.h"
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"
 
@@ -20,32 +17,11 @@
 namespace lumigram::testing {
 namespace {
 
-struct TRun {
-  int Status = -1;
-  std::string Err;
-};
-
 class FrameCommand : public ::testing::Test {
  protected:
-  TRun Run(std::vector<std::string> args) {
-    const std::string errPath = folder / "stderr";
+  TProgramRun Run(std::vector<std::string> args) {
     args.insert(args.begin(), {LUMIGRAM_CLI, "frame"});
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-      ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-      ::execv(LUMIGRAM_CLI, argv.data());
-      ::_exit(127);
-    }
-    TRun run;
-    int status = 0;
-    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
-      run.Status = WEXITSTATUS(status);
-    std::string error;
-    ReadFileToString(errPath, run.Err, error);
-    return run;
+    return RunProgram(args);
   }
 
   TBitmap Read(const std::string& path) {
@@ -126,7 +102,7 @@ TEST_F(FrameCommand, RefusesWhatItCannotDo) {
     EXPECT_EQ(Run(args).Status, 2) << ::testing::PrintToString(args);
   }
   EXPECT_FALSE(FileExistsNotFolder(out));
-  TRun run = Run({"--width", "2", "--height", "2", folder / "card.ppm"});
+  TProgramRun run = Run({"--width", "2", "--height", "2", folder / "card.ppm"});
   EXPECT_EQ(run.Status, 1);
   EXPECT_NE(run.Err.find("Unsupported format"), std::string::npos) << run.Err;
   run = Run({"--width", "2", "--height", "2", folder / "none/card.bmp"});

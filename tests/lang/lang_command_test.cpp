@@ -1,12 +1,9 @@
 // `lumigram lang`, run as the built program.
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "tests/lang/language_fixtures.h"
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"
 
@@ -17,34 +14,11 @@
 namespace lumigram::testing {
 namespace {
 
-struct TRun {
-  int Status = -1;
-  std::string Out, Err;
-};
-
 class LangCommand : public ::testing::Test {
  protected:
-  TRun Run(std::vector<std::string> args) {
-    const std::string outPath = folder / "stdout", errPath = folder / "stderr";
+  TProgramRun Run(std::vector<std::string> args) {
     args.insert(args.begin(), {LUMIGRAM_CLI, "lang"});
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-      ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-      ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-      ::execv(LUMIGRAM_CLI, argv.data());
-      ::_exit(127);
-    }
-    TRun run;
-    int status = 0;
-    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
-      run.Status = WEXITSTATUS(status);
-    std::string error;
-    ReadFileToString(outPath, run.Out, error);
-    ReadFileToString(errPath, run.Err, error);
-    return run;
+    return RunProgram(args);
   }
 
   std::string Table(const std::string& text) {
@@ -91,7 +65,7 @@ TEST_F(LangCommand, DumpPrintsWhatWriteTook) {
   for (const char* format : {"--llf", "--ll2"}) {
     const std::string file = folder / "language.out";
     ASSERT_EQ(Run({"write", format, table, file}).Status, 0) << format;
-    const TRun dump = Run({"dump", file});
+    const TProgramRun dump = Run({"dump", file});
     EXPECT_EQ(dump.Status, 0) << dump.Err;
     EXPECT_EQ(dump.Out, text) << format;
   }
@@ -111,7 +85,7 @@ TEST_F(LangCommand, DumpPrintsWhatWriteTook) {
 
 TEST_F(LangCommand, TableProblemsNameTheLineAndWriteNothing) {
   const std::string out = folder / "language.ll2";
-  TRun run = Run({"write", "--ll2", Table("# header\nOpen\tOuvrir\nExit Quitter\n"), out});
+  TProgramRun run = Run({"write", "--ll2", Table("# header\nOpen\tOuvrir\nExit Quitter\n"), out});
   EXPECT_EQ(run.Status, 1);
   EXPECT_NE(run.Err.find("line 3"), std::string::npos) << run.Err;
   run = Run({"write", "--ll2", Table("Open\tOuvrir\n\nExit\t\xD0\x96\n"), out});
@@ -128,7 +102,7 @@ TEST_F(LangCommand, DumpReportsWhyAFileDoesNotLoad) {
   std::string bytes = LlfBytes(ContentOf(FrenchPairs()));
   bytes.resize(bytes.size() - 3);
   const std::string truncated = Table(bytes);
-  TRun run = Run({"dump", truncated});
+  TProgramRun run = Run({"dump", truncated});
   EXPECT_EQ(run.Status, 1);
   EXPECT_NE(run.Err.find("Unsupported format"), std::string::npos) << run.Err;
   EXPECT_EQ(run.Out, "");

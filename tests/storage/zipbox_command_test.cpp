@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "tests/storage/box_records.h"
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"
 
 namespace lumigram {
@@ -17,16 +16,8 @@ namespace {
 
 using testing::ScratchFolder;
 
-struct TResult {
-  int Status = -1;
-  std::string Out, Err;
-};
-
-std::string Quote(const std::string& word) {
-  std::string quoted = "'";
-  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using testing::RunProgram;
+using TResult = testing::TProgramRun;
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -39,19 +30,9 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 class ZipBoxCommand : public ::testing::Test {
  protected:
-  TResult Run(const std::vector<std::string>& args) {
-    std::string command = Quote(LUMIGRAM_CLI);
-    for (const std::string& arg : args) command += " " + Quote(arg);
-    command += " 2>" + Quote(scratch_ / "stderr");
-    TResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) result.Out.append(chunk, n);
-    const int status = ::pclose(pipe);
-    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.Err = ReadFile(scratch_ / "stderr");
-    return result;
+  TResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), LUMIGRAM_CLI);
+    return RunProgram(args);
   }
 
   std::string File(const std::string& name, const std::string& bytes) {
