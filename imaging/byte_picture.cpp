@@ -120,4 +120,26 @@ void TBytePicture::ProgressEnd() {
   Report(TProgressStage::Ending, 100);
 }
 
+void TBytePicture::LoadFromStream(TStream& stream) {
+  RunGuarded("Loading", [&] { return ReadPicture(stream); });
+}
+
+void TBytePicture::SaveToStream(TStream& stream) {
+  RunGuarded("Saving", [&] { return WritePicture(stream); });
+}
+
+void TBytePicture::RunGuarded(const char* what, const std::function<bool()>& step) {
+  error_text_ = texts_.outOfMemory;
+  ProgressStart(what);
+  bool done = false;
+  try {
+    done = step();
+  } catch (...) {
+    done = false;
+  }
+  ProgressEnd();
+  if (!done) Raise();
+  error_text_.clear();
+}
+
 }  // namespace lumigram

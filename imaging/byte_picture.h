@@ -53,8 +53,8 @@ class TBytePicture {
   int MaxSide() const { return max_side_; }
 
   // Read at the stream's position / write there; raise EGeneralError.
-  virtual void LoadFromStream(TStream& stream) = 0;
-  virtual void SaveToStream(TStream& stream) = 0;
+  void LoadFromStream(TStream& stream);
+  void SaveToStream(TStream& stream);
 
   // Non-raising forms of the two above.
   bool ReadFromBytes(std::string_view bytes);
@@ -78,11 +78,17 @@ class TBytePicture {
   TBytePicture& operator=(const TBytePicture&) = default;
 
   [[noreturn]] void Raise() const { throw EGeneralError(error_text_); }
+  // The format's own reading and writing at the stream's position; false
+  // with error_text_ saying why. The base reports progress around them and
+  // turns failures and exceptions into EGeneralError.
+  virtual bool ReadPicture(TStream& stream) = 0;
+  virtual bool WritePicture(TStream& stream) = 0;
   // Sizes the picture and fills it white; false for a side outside
   // 1..MaxSide() or no memory, leaving it as it was.
   bool SizePicture(int width, int height);
 
   // Progress: Starting, then Running at most once per 250 ms, then Ending.
+  void RunGuarded(const char* what, const std::function<bool()>& step);
   void ProgressStart(const char* message);
   void ProgressStep(int64_t done, int64_t total);
   void ProgressEnd();

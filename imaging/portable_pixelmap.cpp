@@ -141,19 +141,6 @@ void TPortablePixelmap::Assign(const TPortablePixelmap& source) {
   pnm_type_ = source.pnm_type_;
 }
 
-void TPortablePixelmap::LoadFromStream(TStream& stream) {
-  error_text_ = err::kOutOfMemoryStop;
-  ProgressStart("Loading");
-  bool done = false;
-  try {
-    done = ReadPicture(stream);
-  } catch (...) {
-    done = false;
-  }
-  ProgressEnd();
-  if (!done) Raise();
-}
-
 bool TPortablePixelmap::ReadPicture(TStream& stream) {
   const int64_t start = stream.Position();
   TByteStream bytes(&stream);
@@ -240,19 +227,6 @@ bool TPortablePixelmap::ReadPicture(TStream& stream) {
   stream.Seek(std::min(position, size), TSeekOrigin::Beginning);
   error_text_.clear();
   return true;
-}
-
-void TPortablePixelmap::SaveToStream(TStream& stream) {
-  error_text_ = err::kOutOfMemoryStop;
-  ProgressStart("Saving");
-  bool done = false;
-  try {
-    done = WritePicture(stream);
-  } catch (...) {
-    done = false;
-  }
-  ProgressEnd();
-  if (!done) Raise();
 }
 
 bool TPortablePixelmap::WritePicture(TStream& stream) {

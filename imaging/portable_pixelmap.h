@@ -22,17 +22,15 @@ class TPortablePixelmap : public TBytePicture {
   // 1 for bitmaps, 8 for greymaps, 24 for pixmaps (and before any read).
   int BitsPerPixel() const override;
 
-  void LoadFromStream(TStream& stream) override;
   // Writes in PnmType's form; a pixmap (type 6) when no type was ever set.
-  void SaveToStream(TStream& stream) override;
 
   // Copies the picture and the type.
   void Assign(const TPortablePixelmap& source);
   using TBytePicture::Assign;
 
  private:
-  bool ReadPicture(TStream& stream);
-  bool WritePicture(TStream& stream);
+  bool ReadPicture(TStream& stream) override;
+  bool WritePicture(TStream& stream) override;
 
   int pnm_type_ = 0;
 };

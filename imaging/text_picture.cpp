@@ -200,30 +200,22 @@ void TTextPicture::Assign(const TTextPicture& source) {
   depth_ = source.depth_;
 }
 
-void TTextPicture::LoadFromStream(TStream& stream) {
-  error_text_ = err::kOutOfMemory;
-  ProgressStart("Loading");
+bool TTextPicture::ReadPicture(TStream& stream) {
+  const int64_t start = stream.Position();
+  TByteStream bytes(&stream);
+  TCharacterReader reader(bytes, start);
+  THeader header;
   bool done = false;
-  try {
-    const int64_t start = stream.Position();
-    TByteStream bytes(&stream);
-    TCharacterReader reader(bytes, start);
-    THeader header;
-    if (!ReadHeader(reader, header)) {
-      error_text_ = err::kUnknownFormat;
-    } else if (SizePicture(header.width, header.height)) {
-      const int64_t size = bytes.Size();
-      ReadPixels(reader, header, picture_,
-                 [&](int64_t position) { ProgressStep(position - start, size - start); });
-      done = true;
-    }
-    stream.Seek(reader.Position(), TSeekOrigin::Beginning);
-  } catch (...) {
-    done = false;
+  if (!ReadHeader(reader, header)) {
+    error_text_ = err::kUnknownFormat;
+  } else if (SizePicture(header.width, header.height)) {
+    const int64_t size = bytes.Size();
+    ReadPixels(reader, header, picture_,
+               [&](int64_t position) { ProgressStep(position - start, size - start); });
+    done = true;
   }
-  ProgressEnd();
-  if (!done) Raise();
-  error_text_.clear();
+  stream.Seek(reader.Position(), TSeekOrigin::Beginning);
+  return done;
 }
 
 namespace {
@@ -283,20 +275,6 @@ class TTextWriter {
 };
 
 }  // namespace
-
-void TTextPicture::SaveToStream(TStream& stream) {
-  error_text_ = err::kOutOfMemory;
-  ProgressStart("Saving");
-  bool done = false;
-  try {
-    done = WritePicture(stream);
-  } catch (...) {
-    done = false;
-  }
-  ProgressEnd();
-  if (!done) Raise();
-  error_text_.clear();
-}
 
 bool TTextPicture::WritePicture(TStream& stream) {
   if (picture_.Empty()) return false;

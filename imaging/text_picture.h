@@ -45,8 +45,6 @@ class TTextPicture : public TBytePicture {
 
   // Reads from the stream's position and leaves the position just after the
   // character at which reading stopped.
-  void LoadFromStream(TStream& stream) override;
-  void SaveToStream(TStream& stream) override;
 
   // Reads a picture held in a text.
   bool FromText(std::string_view text) { return ReadFromBytes(text); }
@@ -58,7 +56,8 @@ class TTextPicture : public TBytePicture {
   using TBytePicture::Assign;
 
  private:
-  bool WritePicture(TStream& stream);
+  bool ReadPicture(TStream& stream) override;
+  bool WritePicture(TStream& stream) override;
 
   int wrap_mode_ = kWrapNone;
   int depth_ = 6;

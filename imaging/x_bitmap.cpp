@@ -103,19 +103,6 @@ void ReadHexBytes(TByteStream& bytes, int64_t first, int64_t last, TPixelWriter&
 TXBitmap::TXBitmap()
     : TBytePicture({err::kFileNotFoundStop, err::kFileInUseStop, err::kOutOfMemoryStop}) {}
 
-void TXBitmap::LoadFromStream(TStream& stream) {
-  error_text_ = err::kOutOfMemoryStop;
-  ProgressStart("Loading");
-  bool done = false;
-  try {
-    done = ReadPicture(stream);
-  } catch (...) {
-    done = false;
-  }
-  ProgressEnd();
-  if (!done) Raise();
-}
-
 bool TXBitmap::ReadPicture(TStream& stream) {
   const int64_t start = stream.Position();
   TByteStream bytes(&stream);
@@ -154,19 +141,6 @@ bool TXBitmap::ReadPicture(TStream& stream) {
   stream.Seek(std::min(position, size), TSeekOrigin::Beginning);
   error_text_.clear();
   return true;
-}
-
-void TXBitmap::SaveToStream(TStream& stream) {
-  error_text_ = err::kOutOfMemoryStop;
-  ProgressStart("Saving");
-  bool done = false;
-  try {
-    done = WritePicture(stream);
-  } catch (...) {
-    done = false;
-  }
-  ProgressEnd();
-  if (!done) Raise();
 }
 
 bool TXBitmap::WritePicture(TStream& stream) {

@@ -16,14 +16,12 @@ class TXBitmap : public TBytePicture {
 
   int BitsPerPixel() const override { return 1; }
 
-  void LoadFromStream(TStream& stream) override;
   // Writes the picture's pixels whose red byte is 0 as black, all others as
   // white.
-  void SaveToStream(TStream& stream) override;
 
  private:
-  bool ReadPicture(TStream& stream);
-  bool WritePicture(TStream& stream);
+  bool ReadPicture(TStream& stream) override;
+  bool WritePicture(TStream& stream) override;
 };
 
 }  // namespace lumigram
