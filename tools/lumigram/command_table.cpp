@@ -3,12 +3,14 @@
 namespace lumigram::cli {
 
 // Each command defines its row in its own file.
+extern const TCommand kConvertCommand;
 extern const TCommand kLangCommand;
 extern const TCommand kZipBoxCommand;
 extern const TCommand kFrameCommand;
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
+      kConvertCommand,
       kLangCommand,
       kZipBoxCommand,
       kFrameCommand,
