@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  zlib1g-dev
+  zlib1g-dev libjpeg-dev
   libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3

@@ -1,0 +1,23 @@
+#pragma once
+// Files under tests/data, found through LUMIGRAM_TEST_DATA, which the test
+// registration sets.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace lumigram::testing {
+
+// The bytes of tests/data/<relative>; fails the test when it cannot be read.
+inline std::string ReadTestData(const std::string& relative) {
+  const char* root = std::getenv("LUMIGRAM_TEST_DATA");
+  const std::string path = std::string(root ? root : "tests/data") + "/" + relative;
+  std::ifstream file(path, std::ios::binary);
+  EXPECT_TRUE(file.good()) << "cannot read " << path;
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+}  // namespace lumigram::testing
