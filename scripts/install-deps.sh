@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   zlib1g-dev libjpeg-dev
   libpng-dev
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
