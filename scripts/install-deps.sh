@@ -11,6 +11,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
+  # Sound: GStreamer's headers to build (the programs load the library at run
+  # time); playbin, WAV and MP3 (base, good), MIDI through FluidSynth with a
+  # small General MIDI soundfont (bad, timgm6mb), WMA (ugly for the ASF
+  # container, libav for the decoder).
+  libgstreamer1.0-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav timgm6mb-soundfont
 )
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
