@@ -23,6 +23,11 @@ std::string DecimalOf(uint32_t colour) {
   return IntToText(int32_t(colour));
 }
 
+// The empty text is stored as an empty field.
+std::string Scrambled(const std::string& text) {
+  return text.empty() ? std::string() : HideText(text, THideVariant::Binary);
+}
+
 // Reads the body's fields in order; each one is taken as soon as it is read.
 class TBodyReader {
  public:
@@ -118,8 +123,8 @@ bool WriteCardData(const TLumigramInfo& info, std::string_view messageBitmapFile
     AppendField(body, IntToText(info.VAlign));
     AppendField(body, BoolToText(info.Flash));
     AppendField(body, messageBitmapFile);
-    AppendField(body, HideText(info.CreatorInfo, THideVariant::Binary));
-    AppendField(body, HideText(info.Author, THideVariant::Binary));
+    AppendField(body, Scrambled(info.CreatorInfo));
+    AppendField(body, Scrambled(info.Author));
     AppendField(body, BoolToText(info.CanEdit));
     AppendField(body, BoolToText(info.CanPrint));
     if (!PackString(body, error)) return false;

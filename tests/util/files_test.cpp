@@ -90,6 +90,20 @@ TEST(Files, CopyCreatesTheTargetFolder) {
   EXPECT_EQ(data, "payload");
 }
 
+TEST(Files, CopyKeepsTheTimeAndTheExecuteBit) {
+  ScratchFolder folder;
+  std::string error;
+  ASSERT_TRUE(WriteStringToFile(folder / "program", "#!/bin/sh\n", error, true));
+  const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+  ::utimensat(AT_FDCWD, (folder / "program").c_str(), old, 0);
+  ASSERT_TRUE(CopyFileChecked(folder / "program", folder / "copy", error));
+  uint32_t source = 0, copy = 0;
+  ASSERT_TRUE(FileExistsNotFolder(folder / "program", &source));
+  ASSERT_TRUE(FileExistsNotFolder(folder / "copy", &copy));
+  EXPECT_EQ(copy, source);
+  EXPECT_EQ(::access((folder / "copy").c_str(), X_OK), 0);
+}
+
 TEST(Files, FindFilesMatchesCaseInsensitivelyAndSkipsFolders) {
   ScratchFolder folder;
   std::string error;
