@@ -1,5 +1,6 @@
 #include "util/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
