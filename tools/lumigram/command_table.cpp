@@ -6,12 +6,14 @@ namespace lumigram::cli {
 extern const TCommand kLangCommand;
 extern const TCommand kZipBoxCommand;
 extern const TCommand kFrameCommand;
+extern const TCommand kCardCommand;
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
       kLangCommand,
       kZipBoxCommand,
       kFrameCommand,
+      kCardCommand,
   };
   return table;
 }
