@@ -109,8 +109,9 @@ bool ViewerImage(const std::string& given, std::string& image, std::string& erro
             ": give --viewer PATH, or --data-only for bare card data";
     return false;
   }
-  if (!ReadFileToString(path, image, error, kCardDataOffset + 1)) {
-    if (error == err::kOutOfMemory)
+  if (!ReadFileToString(path, image, error, kCardDataOffset) ||
+      image.size() > size_t(kCardDataOffset)) {
+    if (error == err::kOutOfMemory || image.size() > size_t(kCardDataOffset))
       error = path + " is larger than " + FormatThousands(kCardDataOffset) +
               " bytes and cannot carry a card";
     else
