@@ -99,12 +99,17 @@ struct TBenchCard {
     info.VAlign = kAlignCentre;
     info.Flash = true;
     card.Refresh(true);
+    std::string sound = std::move(info.Sound);
+    card.SaveToString(silent);
+    info.Sound = std::move(sound);
+    info.SoundType = "WAV";
     card.SaveToString(data);
   }
   THeadlessCardPlatform platform;
   TLumigram card;
   std::string picture;
   std::string data;
+  std::string silent;  // the same card without its sound
 };
 
 TBenchCard& Bench() {
@@ -128,9 +133,10 @@ void BM_SaveToString(benchmark::State& state) {
   state.counters["card_bytes"] = double(data.size());
 }
 
-// The viewer's load: unpack, read, decode picture and message bitmap, compose.
+// The viewer's load: unpack, read, decode picture and message bitmap,
+// compose; with the sound (1) or without (0).
 void BM_LoadFromStringViewer(benchmark::State& state) {
-  const std::string& data = Bench().data;
+  const std::string& data = state.range(0) ? Bench().data : Bench().silent;
   THeadlessCardPlatform platform;
   TLumigram viewer(platform, TCardWindowKind::Standalone);
   for (auto _ : state) benchmark::DoNotOptimize(viewer.LoadFromString(data));
@@ -167,7 +173,7 @@ void BM_ComposeAfterMessageChange(benchmark::State& state) {
 
 BENCHMARK(BM_DecodePicture)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveToString)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadFromStringViewer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromStringViewer)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFromStringEditor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UnpackBody)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComposeAfterMessageChange)->Unit(benchmark::kMillisecond);
