@@ -226,15 +226,6 @@ TEST(CardData, BodyLargerThanTheCapIsRefused) {
   EXPECT_EQ(outcome.Error, err::kOutOfMemory);
 }
 
-TEST(CardData, LongMessageIsCutWhenRead) {
-  std::vector<std::string> fields = TableFields();
-  fields[12] = std::string(40000, 'm');
-  TLumigramInfo info;
-  ASSERT_TRUE(ReadCardData(Stream(fields), info).Complete);
-  ASSERT_EQ(info.Message.size(), 1u);
-  EXPECT_EQ(info.Message[0].size(), 32767u);
-}
-
 // A card with every element, written and read back.
 TLumigramInfo EveryElement() {
   TLumigramInfo info;

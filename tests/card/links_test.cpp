@@ -30,7 +30,7 @@ TEST(Links, StripSchemeAndCaption) {
   EXPECT_EQ(StripScheme("http://example.com/a?b=1", false), "example.com/a?b=1");
   EXPECT_EQ(StripScheme("http://example.com/a?b=1", true), "example.com/a");
   EXPECT_EQ(LinkCaption("https://example.com/?q"), "example.com/");
-  EXPECT_EQ(LinkCaption("mailto:mailto:x@y"), "x@y");
+  EXPECT_EQ(LinkCaption("HTTP://mailto:x@y?subject=hi"), "x@y");
   EXPECT_EQ(LinkCaption("ftp://example.com"), "ftp://example.com");
 }
 
@@ -70,6 +70,7 @@ TEST(Links, ClickOnTheLinkHotSpotFollowsIt) {
   card.Card->Info().Link = "mailto:me@example.com";
   card.Card->Refresh(false);
   const TSimpleLabel& link = card.Card->LinkLabel();
+  ASSERT_TRUE(link.Visible());
   const int frame = card.Card->Info().Frame.Size;
   card.Window().Click(TMouseButton::Left, frame + link.Left + 3, frame + link.Top + 3);
   EXPECT_EQ(card.Platform.DesktopDouble.Opened, std::vector<std::string>{"mailto:me@example.com"});

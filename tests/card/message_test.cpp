@@ -90,11 +90,6 @@ TEST(MessageLayout, RightAlignedLineWiderThanThePictureIsClippedAtTheLeft) {
   EXPECT_NE(bitmap, Expected(info, width, 40, {}));
 }
 
-TEST(MessageLayout, EmptyMessageLeavesTheBackground) {
-  const TLumigramInfo info = MessageInfo({}, kAlignLeft, kAlignTop);
-  EXPECT_EQ(Rendered(info, 0, 0), Expected(info, 1, 1, {}));
-}
-
 // What the creator draws straight onto its preview is what the viewer shows
 // from the saved bitmap, pixel for pixel.
 TEST(MessageLayout, ViewerShowsExactlyWhatTheCreatorShows) {
