@@ -106,6 +106,9 @@ bool WriteCardData(const TLumigramInfo& info, std::string_view messageBitmapFile
   data.clear();
   try {
     std::string body;
+    // The large fields at once, so the body is not copied as it grows.
+    body.reserve(info.Picture.size() + info.Cursor.size() + info.Sound.size() +
+                 messageBitmapFile.size() + 4096);
     AppendField(body, DoubleToBytes8(info.Password));
     AppendField(body, info.Version);
     AppendField(body, info.Picture);
