@@ -169,7 +169,17 @@ bool CopyFileChecked(const std::string& source, const std::string& target, std::
   if (!ReadFileToString(source, data, error)) return false;
   const std::string folder = ExtractFolder(target);
   if (!folder.empty()) ForceFolder(folder);
-  return WriteStringToFile(target, data, error);
+  // A copy is the same file elsewhere: a program stays runnable, and the
+  // last-write time stays, which is how an up-to-date copy is recognised.
+  struct stat original{};
+  const bool known = ::stat(source.c_str(), &original) == 0;
+  const bool program = known && (original.st_mode & 0111) != 0;
+  if (!WriteStringToFile(target, data, error, program)) return false;
+  if (known) {
+    const struct timespec times[2] = {original.st_atim, original.st_mtim};
+    ::utimensat(AT_FDCWD, target.c_str(), times, 0);
+  }
+  return true;
 }
 
 bool CopyFileTo(const std::string& source, const std::string& target) {

@@ -32,7 +32,8 @@ bool ReadFileToString(const std::string& path, std::string& data, std::string& e
 // executable: the new file may be run (a saved card is a program).
 bool WriteStringToFile(const std::string& path, const std::string& data, std::string& error,
                        bool executable = false);
-// Creates the target's folder; replaces an existing target.
+// Creates the target's folder; replaces an existing target. The copy keeps
+// the source's last-write time, and its execute permission when it has one.
 bool CopyFileChecked(const std::string& source, const std::string& target, std::string& error);
 // Copies only when the source exists; false otherwise or on any failure.
 bool CopyFileTo(const std::string& source, const std::string& target);

@@ -1,5 +1,6 @@
 #include "util/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,6 +89,20 @@ TEST(Files, CopyCreatesTheTargetFolder) {
   std::string data;
   ASSERT_TRUE(ReadFileToString(folder / "deep/er/dst", data, error));
   EXPECT_EQ(data, "payload");
+}
+
+TEST(Files, CopyKeepsTheTimeAndTheExecuteBit) {
+  ScratchFolder folder;
+  std::string error;
+  ASSERT_TRUE(WriteStringToFile(folder / "program", "#!/bin/sh\n", error, true));
+  const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+  ::utimensat(AT_FDCWD, (folder / "program").c_str(), old, 0);
+  ASSERT_TRUE(CopyFileChecked(folder / "program", folder / "copy", error));
+  uint32_t source = 0, copy = 0;
+  ASSERT_TRUE(FileExistsNotFolder(folder / "program", &source));
+  ASSERT_TRUE(FileExistsNotFolder(folder / "copy", &copy));
+  EXPECT_EQ(copy, source);
+  EXPECT_EQ(::access((folder / "copy").c_str(), X_OK), 0);
 }
 
 TEST(Files, FindFilesMatchesCaseInsensitivelyAndSkipsFolders) {

@@ -7,6 +7,7 @@ extern const TCommand kConvertCommand;
 extern const TCommand kLangCommand;
 extern const TCommand kZipBoxCommand;
 extern const TCommand kFrameCommand;
+extern const TCommand kCardCommand;
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
@@ -14,6 +15,7 @@ const std::vector<TCommand>& Commands() {
       kLangCommand,
       kZipBoxCommand,
       kFrameCommand,
+      kCardCommand,
   };
   return table;
 }
