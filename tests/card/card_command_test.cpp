@@ -1,9 +1,5 @@
 // `lumigram card`, run as the built program.
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,6 +8,7 @@
 #include "card/lumigram.h"
 #include "card/message_file.h"
 #include "imaging/bmp_file.h"
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"
 
@@ -22,11 +19,6 @@
 namespace lumigram::testing {
 namespace {
 
-struct TRun {
-  int Status = -1;
-  std::string Out;
-  std::string Err;
-};
 
 class CardCommand : public ::testing::Test {
  protected:
@@ -38,27 +30,9 @@ class CardCommand : public ::testing::Test {
     ASSERT_TRUE(WriteStringToFile(folder / "tone.wav", "RIFF....WAVEfmt ", error));
   }
 
-  TRun Run(std::vector<std::string> args) {
-    const std::string outPath = folder / "stdout", errPath = folder / "stderr";
+  TProgramRun Run(std::vector<std::string> args) {
     args.insert(args.begin(), {LUMIGRAM_CLI, "card"});
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-      ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-      ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-      ::execv(LUMIGRAM_CLI, argv.data());
-      ::_exit(127);
-    }
-    TRun run;
-    int status = 0;
-    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
-      run.Status = WEXITSTATUS(status);
-    std::string error;
-    ReadFileToString(outPath, run.Out, error);
-    ReadFileToString(errPath, run.Err, error);
-    return run;
+    return RunProgram(args);
   }
 
   std::string Read(const std::string& path) {
@@ -71,7 +45,7 @@ class CardCommand : public ::testing::Test {
 };
 
 TEST_F(CardCommand, MakeThenInfoListsEveryField) {
-  const TRun made = Run({"make",
+  const TProgramRun made = Run({"make",
                          "--picture",
                          folder / "pic.bmp",
                          "--sound",
@@ -97,7 +71,7 @@ TEST_F(CardCommand, MakeThenInfoListsEveryField) {
                          "--out",
                          folder / "card.dat"});
   ASSERT_EQ(made.Status, 0) << made.Err;
-  const TRun info = Run({"info", folder / "card.dat"});
+  const TProgramRun info = Run({"info", folder / "card.dat"});
   ASSERT_EQ(info.Status, 0) << info.Err;
   const std::string expected =
       "Password: 0100000063000000\n"
@@ -125,12 +99,12 @@ TEST_F(CardCommand, CardFileFromAViewerProgram) {
                                 "\x7f"
                                 "ELF viewer",
                                 error, true));
-  const TRun missing = Run({"make", "--picture", folder / "pic.bmp", "--out", folder / "a"});
+  const TProgramRun missing = Run({"make", "--picture", folder / "pic.bmp", "--out", folder / "a"});
   EXPECT_EQ(missing.Status, 1);
   EXPECT_NE(missing.Err.find("--data-only"), std::string::npos) << missing.Err;
   EXPECT_FALSE(FileExistsNotFolder(folder / "a"));
 
-  const TRun made = Run({"make", "--picture", folder / "pic.bmp", "--viewer", folder / "viewer",
+  const TProgramRun made = Run({"make", "--picture", folder / "pic.bmp", "--viewer", folder / "viewer",
                          "--out", folder / "card"});
   ASSERT_EQ(made.Status, 0) << made.Err;
   const std::string file = Read(folder / "card");
@@ -144,7 +118,7 @@ TEST_F(CardCommand, CardFileFromAViewerProgram) {
   EXPECT_EQ(Run({"info", folder / "card"}).Status, 0);
 
   ASSERT_TRUE(WriteStringToFile(folder / "big", std::string(kCardDataOffset + 1, 'v'), error));
-  const TRun big = Run(
+  const TProgramRun big = Run(
       {"make", "--picture", folder / "pic.bmp", "--viewer", folder / "big", "--out", folder / "b"});
   EXPECT_EQ(big.Status, 1);
   EXPECT_NE(big.Err.find("larger than 205,823 bytes"), std::string::npos) << big.Err;
@@ -171,20 +145,20 @@ TEST_F(CardCommand, ExtractEachElement) {
   EXPECT_EQ(info.Message, std::vector<std::string>{"hi"});
   EXPECT_EQ(info.VAlign, kAlignBottom);
 
-  const TRun noCursor = Run({"extract", folder / "card.dat", "--cursor", folder / "c.cur"});
+  const TProgramRun noCursor = Run({"extract", folder / "card.dat", "--cursor", folder / "c.cur"});
   EXPECT_EQ(noCursor.Status, 1);
   EXPECT_EQ(Run({"extract", folder / "card.dat", "--sound", "a", "--cursor", "b"}).Status, 2);
 }
 
 TEST_F(CardCommand, BadInputFailsWithTheErrorText) {
-  const TRun junk = Run({"info", folder / "pic.bmp"});
+  const TProgramRun junk = Run({"info", folder / "pic.bmp"});
   EXPECT_EQ(junk.Status, 1);
   EXPECT_NE(junk.Err.find("Unknown format"), std::string::npos);
   std::string error;
   ASSERT_TRUE(
       WriteStringToFile(folder / "cut", std::string("LG1.0") + '\0' + "\x40\0\0\0xyz", error));
   EXPECT_NE(Run({"info", folder / "cut"}).Err.find("Unknown format"), std::string::npos);
-  const TRun noPicture =
+  const TProgramRun noPicture =
       Run({"make", "--picture", folder / "tone.wav", "--data-only", "--out", folder / "x"});
   EXPECT_EQ(noPicture.Status, 1);
   EXPECT_NE(noPicture.Err.find("Unsupported format"), std::string::npos);
@@ -193,7 +167,7 @@ TEST_F(CardCommand, BadInputFailsWithTheErrorText) {
                  "--out", folder / "x"})
                 .Status,
             2);
-  const TRun badSound = Run({"make", "--picture", folder / "pic.bmp", "--sound", folder / "pic.bmp",
+  const TProgramRun badSound = Run({"make", "--picture", folder / "pic.bmp", "--sound", folder / "pic.bmp",
                              "--data-only", "--out", folder / "x"});
   EXPECT_EQ(badSound.Status, 1);
   EXPECT_NE(badSound.Err.find("Unknown format"), std::string::npos);

@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <climits>
 
 #include "card/about_text.h"
@@ -17,6 +16,7 @@
 #include "imaging/jpeg_reader.h"
 #include "imaging/optimised_image.h"
 #include "tools/lumigram/arguments.h"
+#include "tools/lumigram/colour_option.h"
 #include "tools/lumigram/card_command.h"
 #include "tools/lumigram/command.h"
 #include "util/code_page.h"
@@ -30,33 +30,6 @@ namespace {
 
 constexpr const char* kViewerName = "lumigram-viewer";
 constexpr int kWesternCharset = 0;
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// "#RRGGBB" or a decimal colour value 0x00BBGGRR.
-bool ReadColour(const std::string& text, TColor& colour) {
-  if (text.size() == 7 && text[0] == '#') {
-    int channels[3];
-    for (int i = 0; i < 3; ++i) {
-      const int high = HexDigit(text[size_t(1 + 2 * i)]);
-      const int low = HexDigit(text[size_t(2 + 2 * i)]);
-      if (high < 0 || low < 0) return false;
-      channels[i] = high * 16 + low;
-    }
-    colour = RGB(channels[0], channels[1], channels[2]);
-    return true;
-  }
-  uint32_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return false;
-  colour = value;
-  return true;
-}
 
 // Line breaks as the card keeps them: CR LF.
 std::string WithCrLf(const std::string& text) {
@@ -176,7 +149,7 @@ int RunCardMake(const std::vector<std::string>& args) {
   if (arguments.Has("sound") && !card.SetSoundFromFile(arguments.Option("sound")))
     return Fail(arguments.Option("sound") + ": " + card.LastError());
   if (arguments.Has("link")) info.Link = CompleteLink(arguments.Option("link"));
-  if (arguments.Has("link-color") && !ReadColour(arguments.Option("link-color"), info.LinkColor))
+  if (arguments.Has("link-color") && !ReadColourOption(arguments.Option("link-color"), info.LinkColor))
     return UsageError(kCardCommandName, "--link-color takes a decimal colour or #RRGGBB");
 
   // The message file first: the font options then change its font.
@@ -208,7 +181,7 @@ int RunCardMake(const std::vector<std::string>& args) {
       return UsageError(kCardCommandName, "--font-size takes 1 to 1000 points");
     info.Font.SetSize(int(number));
   }
-  if (arguments.Has("font-color") && !ReadColour(arguments.Option("font-color"), info.Font.Color))
+  if (arguments.Has("font-color") && !ReadColourOption(arguments.Option("font-color"), info.Font.Color))
     return UsageError(kCardCommandName, "--font-color takes a decimal colour or #RRGGBB");
   if (arguments.Has("font-style")) {
     const std::string style = LowerAscii(arguments.Option("font-style"));
@@ -239,7 +212,7 @@ int RunCardMake(const std::vector<std::string>& args) {
   if (arguments.Has("frame-color")) {
     if (arguments.Option("frame-color") == "auto")
       info.Frame.Color = AutoFrameColor(&bitmap);
-    else if (!ReadColour(arguments.Option("frame-color"), info.Frame.Color))
+    else if (!ReadColourOption(arguments.Option("frame-color"), info.Frame.Color))
       return UsageError(kCardCommandName, "--frame-color takes a decimal colour, #RRGGBB or auto");
   }
   if (arguments.Has("password")) {

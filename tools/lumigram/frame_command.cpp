@@ -1,13 +1,13 @@
 // lumigram frame: paints a frame around a blank white picture the way a card
 // composes its image, and writes the result as a picture file.
 
-#include <charconv>
 #include <string>
 
 #include "frames/frame_painter.h"
 #include "imaging/bmp_file.h"
 #include "imaging/canvas.h"
 #include "tools/lumigram/arguments.h"
+#include "tools/lumigram/colour_option.h"
 #include "tools/lumigram/command.h"
 #include "util/error_texts.h"
 #include "util/text.h"
@@ -20,35 +20,13 @@ constexpr const char* kCommand = "frame";
 // The largest picture the editor makes.
 constexpr long long kMaxPictureSide = 19000;
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// "auto", "#RRGGBB" or a decimal colour value 0x00BBGGRR.
+// "auto" (the frame colour the picture suggests) or a colour option.
 bool ReadColour(const std::string& text, const TBitmap& picture, TColor& colour) {
   if (text == "auto") {
     colour = AutoFrameColor(&picture);
     return true;
   }
-  if (text.size() == 7 && text[0] == '#') {
-    int channels[3];
-    for (int i = 0; i < 3; ++i) {
-      const int high = HexDigit(text[size_t(1 + 2 * i)]);
-      const int low = HexDigit(text[size_t(2 + 2 * i)]);
-      if (high < 0 || low < 0) return false;
-      channels[i] = high * 16 + low;
-    }
-    colour = RGB(channels[0], channels[1], channels[2]);
-    return true;
-  }
-  uint32_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return false;
-  colour = value;
-  return true;
+  return ReadColourOption(text, colour);
 }
 
 int RunFrame(const std::vector<std::string>& args) {
