@@ -4,6 +4,7 @@
 #include "card/links.h"
 #include "card/message_text.h"
 #include "editor/editor_texts.h"
+#include "editor/information_report.h"
 #include "editor/lumigram_creator.h"
 #include "lang/translate.h"
 #include "util/text.h"
@@ -39,6 +40,11 @@ std::string Megabytes(int64_t bytes) {
 }
 
 }  // namespace
+
+std::string CardSizeText(int64_t cardDataLength) {
+  const int64_t size = kCardDataOffset + cardDataLength;
+  return FormatThousands(size) + " " + Tr(t::kBytes) + " (" + Megabytes(size) + Tr(t::kMb) + ")";
+}
 
 TInfoReport TLumigramCreator::InformationReport() {
   TInfoReport report;
@@ -80,10 +86,8 @@ TInfoReport TLumigramCreator::InformationReport() {
 
   std::string data;
   if (!card_->SaveToString(data)) return {};
-  const int64_t size = kCardDataOffset + int64_t(data.size());
   lines.push_back(Heading(t::kSize));
-  lines.push_back(Item(FormatThousands(size) + " " + Tr(t::kBytes) + " (" + Megabytes(size) +
-                       Tr(t::kMb) + ")"));
+  lines.push_back(Item(CardSizeText(int64_t(data.size()))));
   lines.push_back(Heading(t::kStatus));
   lines.push_back(Item(Tr(saved_ ? t::kSaved : t::kNotSaved)));
   return report;

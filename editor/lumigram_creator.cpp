@@ -140,6 +140,14 @@ void TLumigramCreator::CopyKind(int kind, const TLumigramInfo& from, TLumigramIn
     to.VAlign = from.VAlign;
     to.Flash = from.Flash;
   }
+  // Pasting a whole card replaces its password and preferences too; undoing
+  // the paste must not leave the pasted card's password behind.
+  if (all) {
+    to.Password = from.Password;
+    to.Author = from.Author;
+    to.CanEdit = from.CanEdit;
+    to.CanPrint = from.CanPrint;
+  }
 }
 
 bool TLumigramCreator::BeginChange(int kind) {
@@ -162,6 +170,9 @@ bool TLumigramCreator::BeginChange(int kind) {
     snapshot.HAlign = kAlignLeft;
     snapshot.VAlign = kAlignTop;
     snapshot.Flash = false;
+    snapshot.Password = 0;
+    snapshot.Author.clear();
+    snapshot.CanEdit = snapshot.CanPrint = true;
     CopyKind(kind, card_->Info(), snapshot);
   } catch (...) {
     undo_.Kind = kUndoNone;

@@ -1,10 +1,23 @@
 // The message text window and the style code window: filled from the card,
 // and the card following what the user types there.
 
-#include "card/message_text.h"
 #include "editor/lumigram_creator.h"
 
 namespace lumigram {
+
+namespace {
+
+// The window shows the lines with breaks between them, not after the last.
+std::string WindowText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    if (!text.empty() || &line != &lines.front()) text += "\r\n";
+    text += line;
+  }
+  return text;
+}
+
+}  // namespace
 
 void TLumigramCreator::RefreshMessageWindow() {
   TEditorTextWindow& window = services_.MessageWindow();
@@ -15,7 +28,7 @@ void TLumigramCreator::RefreshMessageWindow() {
   font.Color = kBlack;  // readable on the window's white, whatever the card's colour
   window.SetFont(font);
   window.SetAlignment(info.HAlign);
-  window.SetText(JoinMessageLines(info.Message));
+  window.SetText(WindowText(info.Message));
   window.SetEditEnabled(true);
 }
 
@@ -36,7 +49,7 @@ void TLumigramCreator::MessageTyped() {
     if (budget <= 0) break;
   }
   TLumigramInfo& info = card_->Info();
-  const bool changed = JoinMessageLines(kept) != JoinMessageLines(info.Message);
+  const bool changed = kept != info.Message;
   info.Message = std::move(kept);
   info.State.MessageDirty = true;
   card_->Compose();

@@ -13,6 +13,8 @@
 
 namespace lumigram::testing {
 
+inline constexpr TColor kRed = RGB(255, 0, 0);
+
 // The folder every XDG variable and HOME point into for this test program.
 const std::string& TestHome();
 
