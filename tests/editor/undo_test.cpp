@@ -112,6 +112,32 @@ TEST(Undo, NewCardEmptiesTheUndoAndShowsTheCardCentred) {
   EXPECT_EQ(editor->CardName(), "Untitled.exe");
 }
 
+TEST(Undo, SoundUndoKeepsPlaying) {
+  TEditorOnDouble editor;
+  editor.Info().Sound = "first tune";
+  editor.Info().SoundType = "MID";
+  editor->Card().Refresh(false);
+  const int changes = editor.Changes;
+  ASSERT_TRUE(editor->Card().Play());
+  ASSERT_TRUE(editor->Card().IsPlaying());
+  EXPECT_GT(editor.Changes, changes);  // Play and Stop are enabled anew
+
+  editor->BeginChange(kUndoSound);
+  editor.Info().Sound = "second tune";
+  ASSERT_TRUE(editor->Undo());
+  EXPECT_EQ(editor.Info().Sound, "first tune");
+  EXPECT_TRUE(editor->Card().IsPlaying());
+  EXPECT_EQ(editor.Platform.LastSound->OpenedFiles.size(), 2u);
+
+  // Undoing back to no sound at all stops it.
+  editor->BeginChange(kUndoSound);
+  editor.Info().Sound.clear();
+  editor.Info().SoundType.clear();
+  editor->Undo();
+  ASSERT_TRUE(editor->Undo());
+  EXPECT_FALSE(editor->Card().IsPlaying());
+}
+
 TEST(SaveQuestion, SavedCardIsNotAsked) {
   TEditorOnDouble editor;
   EXPECT_TRUE(editor->QuerySaveChanges());
