@@ -26,6 +26,8 @@ case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   # Only to remake the committed picture fixtures (tests/data/imaging/*/make_fixtures.sh).
   --fixtures) packages+=(imagemagick netpbm) ;;
+  # The viewer's start-up is measured against feh's on the same picture.
+  --bench) packages+=(feh) ;;
 esac
 
 missing=()
