@@ -44,6 +44,9 @@ TQtCardWidget::TQtCardWidget(TCardWindowKind kind, QWidget* owner)
   setAttribute(Qt::WA_NoSystemBackground);
   // Moves without a button held too, for the hot spots' hover.
   setMouseTracking(true);
+  // The creator's card appears beside its main window without taking the
+  // keyboard from it.
+  if (kind == TCardWindowKind::Embedded) setAttribute(Qt::WA_ShowWithoutActivating);
   origin_ = geometry().topLeft();
 }
 
