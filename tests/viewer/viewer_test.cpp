@@ -16,7 +16,7 @@
 #include "card/lumigram.h"
 #include "tests/support/picture_bytes.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/viewer/viewer_process.h"
+#include "tests/support/child_process.h"
 #include "util/fields.h"
 #include "util/files.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// Starts a program with extra environment variables and its output in files,
-// and waits for it with a deadline, for tests that run the viewer.
+// Starts a program with extra environment variables and its errors in a
+// file, and waits for it with a deadline: for tests and benchmarks that run
+// the viewer.
 
 #include <signal.h>
 #include <fcntl.h>
