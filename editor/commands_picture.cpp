@@ -186,6 +186,8 @@ bool TLumigramCreator::SetPicture(const TBitmap* bitmap, bool fit) {
     last_error_ = err::kTaskFailed;
     return false;
   }
+  // The card would refuse it and fall back to its blank picture.
+  if (bitmap->Width() > kMaxPictureSide || bitmap->Height() > kMaxPictureSide) return false;
   TOptimisedImage image;
   image.Assign(*bitmap);
   std::string bytes;

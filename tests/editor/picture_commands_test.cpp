@@ -66,12 +66,20 @@ TEST_F(PictureCommands, PasteAndPasteToFit) {
   EXPECT_EQ(Picture().Width(), 300);
 }
 
-TEST_F(PictureCommands, AnEmptyClipboardBitmapDoesNotClearThePicture) {
+TEST_F(PictureCommands, AClipboardBitmapTheCardCannotHoldKeepsThePicture) {
   SetPicture(20, 10);
   editor.Services.Clipboard = TBitmap();
   EXPECT_FALSE(editor->Execute(4));
   EXPECT_EQ(editor->LastError(), "Task failed");
   EXPECT_EQ(Picture().Width(), 20);
+
+  TBitmap wide;
+  ASSERT_TRUE(wide.SetSize(19001, 1));
+  editor.Services.Clipboard = wide;
+  EXPECT_FALSE(editor->Execute(4));
+  EXPECT_EQ(editor->LastError(), "Out of memory");
+  EXPECT_EQ(Picture().Width(), 20);
+  EXPECT_FALSE(editor.Info().Picture.empty());
 }
 
 TEST_F(PictureCommands, EnlargeAndShrinkStayWithinTheLimits) {
