@@ -129,8 +129,8 @@ bool TLumigramCreator::SetFrameSize(const std::string& size) {
 }
 
 bool TLumigramCreator::FrameSizeDialog(const std::string&) {
-  const std::string prompt = TranslateLite(editor_text::kTypeFrameSize) + " (0-" +
-                             IntToText(kMaxFrameSize) + ")";
+  const std::string prompt =
+      TranslateLite(editor_text::kTypeFrameSize) + " (0-" + IntToText(kMaxFrameSize) + ")";
   std::string size = IntToText(card_->Info().Frame.Size);
   if (!services_.InputQuery(TranslateLite(editor_text::kSize), prompt, size)) return true;
   return Execute(39, size);
