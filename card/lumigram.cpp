@@ -148,7 +148,7 @@ void TLumigram::RebuildPicture() {
       TOptimisedImage image;
       image.SetMaxSide(max_picture_side_);
       if (image.FromBytes(info_.Picture) && !image.Empty()) {
-        picture_ = image.Picture();
+        picture_ = image.TakePicture();
         return;
       }
     }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "imaging/bitmap.h"
 #include "imaging/canvas.h"
@@ -39,6 +40,9 @@ class TOptimisedImage {
   TOptimisedImage() = default;
 
   const TBitmap& Picture() const { return picture_; }
+  // Moves the picture out, leaving the image empty: a decoded photograph is
+  // megabytes not worth copying.
+  TBitmap TakePicture() { return std::exchange(picture_, TBitmap()); }
   int Width() const { return picture_.Width(); }
   int Height() const { return picture_.Height(); }
   bool Empty() const { return picture_.Empty(); }
