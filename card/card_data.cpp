@@ -21,6 +21,7 @@ namespace {
 
 constexpr size_t kPasswordBytes = 8;
 constexpr int kCardBodyFields = 21;
+constexpr int kPictureField = 2;
 
 std::string DecimalOf(uint32_t colour) {
   return IntToText(int32_t(colour));
@@ -104,7 +105,7 @@ constexpr int64_t kTrustedFieldBytes = int64_t(64) << 20;
 // inflated and checked, the bytes after the last field included, so a damaged
 // or oversized body yields no fields at all. error tells a damaged stream
 // from one too large.
-bool UnpackFields(std::string_view packed, int64_t maxBytes, TBodyFields& body,
+bool UnpackFields(std::string_view packed, const TCardReadOptions& options, TBodyFields& body,
                   std::string& error) {
   error = err::kUnknownFormat;
   size_t offset = 0;
@@ -112,7 +113,8 @@ bool UnpackFields(std::string_view packed, int64_t maxBytes, TBodyFields& body,
   if (!ReadFieldView(packed, offset, field)) return false;
   try {
     TMemoryInflater zip(field);
-    int64_t left = std::max<int64_t>(maxBytes, 0);  // what the body may still inflate to
+    int64_t left =
+        std::max<int64_t>(options.MaxBodyBytes, 0);  // what the body may still inflate to
     bool tooLarge = false;
     auto count = [&](size_t got) {
       left -= int64_t(got);
@@ -136,6 +138,7 @@ bool UnpackFields(std::string_view packed, int64_t maxBytes, TBodyFields& body,
         text.shrink_to_fit();
         break;
       }
+      if (i == kPictureField && options.OnPicture) options.OnPicture(text);
     }
     // What follows the fields still counts towards the cap and the checksum.
     std::vector<char> rest(size_t(64) << 10);
@@ -213,8 +216,7 @@ TCardReadOutcome ReadCardData(std::string_view data, TLumigramInfo& info,
   outcome.MagicMatched = true;
   try {
     TBodyFields body;
-    if (!UnpackFields(data.substr(zero + 1), options.MaxBodyBytes, body, outcome.Error))
-      return outcome;
+    if (!UnpackFields(data.substr(zero + 1), options, body, outcome.Error)) return outcome;
     outcome.Error = err::kUnknownFormat;
     TBodyReader reader(body, info, outcome);
     std::string password;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <future>
 #include <new>
 
 #include "card/card_texts.h"
@@ -26,6 +27,14 @@ constexpr int kFlashPeriod = 8;
 constexpr int64_t kMaxCursorFileBytes = int64_t(64) << 20;
 constexpr int64_t kMaxSoundFileBytes = int64_t(512) << 20;
 constexpr const char* kSoundTypes[] = {"WMA", "MP3", "WAV", "MID"};
+
+// The picture the bytes hold; empty when they do not decode.
+TBitmap DecodePicture(std::string_view bytes, int maxSide) {
+  TOptimisedImage image;
+  image.SetMaxSide(maxSide);
+  if (!image.FromBytes(bytes)) return {};
+  return image.TakePicture();
+}
 
 }  // namespace
 
@@ -142,17 +151,19 @@ void TLumigram::Refresh(bool rebuildPicture) {
 }
 
 void TLumigram::RebuildPicture() {
-  info_.State.LayoutDirty = true;
+  TBitmap picture;
   try {
-    if (!info_.Picture.empty()) {
-      TOptimisedImage image;
-      image.SetMaxSide(max_picture_side_);
-      if (image.FromBytes(info_.Picture) && !image.Empty()) {
-        picture_ = image.TakePicture();
-        return;
-      }
-    }
+    if (!info_.Picture.empty()) picture = DecodePicture(info_.Picture, max_picture_side_);
   } catch (...) {
+  }
+  SetPicture(std::move(picture));
+}
+
+void TLumigram::SetPicture(TBitmap picture) {
+  info_.State.LayoutDirty = true;
+  if (!picture.Empty()) {
+    picture_ = std::move(picture);
+    return;
   }
   info_.Picture.clear();
   if (!picture_.SetSize(TOptimisedImage::kResetSide, TOptimisedImage::kResetSide)) picture_ = {};
@@ -298,6 +309,20 @@ bool TLumigram::LoadFromString(std::string_view data) {
   options.MaxBodyBytes = max_body_bytes_;
   if (!standalone_)
     options.CheckPassword = [this](double password) { return AskPassword(password); };
+  // The picture decodes on a worker while the rest of the body, often a
+  // sound of megabytes, inflates here. The worker sees only its own copy of
+  // the bytes and its own image; leaving this function waits for it.
+  std::string earlyBytes;
+  std::future<TBitmap> early;
+  options.OnPicture = [&](std::string_view picture) {
+    try {
+      earlyBytes.assign(picture);
+      early = std::async(std::launch::async, DecodePicture, std::string_view(earlyBytes),
+                         max_picture_side_);
+    } catch (...) {
+      // No thread: the picture is decoded below as ever.
+    }
+  };
   TCardReadOutcome outcome = ReadCardData(data, info_, options);
   if (!outcome.MagicMatched) {
     last_error_ = outcome.Error;
@@ -318,7 +343,16 @@ bool TLumigram::LoadFromString(std::string_view data) {
     }
   }
   Normalise();
-  RebuildPicture();
+  if (early.valid() && earlyBytes == info_.Picture) {
+    TBitmap picture;
+    try {
+      picture = early.get();
+    } catch (...) {
+    }
+    SetPicture(std::move(picture));
+  } else {
+    RebuildPicture();
+  }
   ApplyCursor();
   info_.State.LayoutDirty = true;
   Compose();

@@ -17,9 +17,9 @@
 
 #include "imaging/bitmap.h"
 #include "imaging/canvas.h"
-#include "util/geometry.h"
 #include "imaging/jpeg_reader.h"
 #include "util/general_error.h"
+#include "util/geometry.h"
 #include "util/stream.h"
 
 namespace lumigram {

@@ -331,6 +331,34 @@ TEST(CardData, RoundTripThroughTheCard) {
   EXPECT_EQ(editor.Platform.DialogsDouble.Shown[0].Text, "Enter password");
 }
 
+// The picture starts decoding before the rest of the body has arrived; the
+// card shows it only if the body then reads without a fault.
+TEST(CardData, PictureDecodedEarlyIsShownOnlyFromASoundBody) {
+  std::vector<std::string> fields = TableFields();
+  fields[2] = PictureBytes(40, 30, RGB(10, 200, 30));
+  fields[4] = std::string(300000, 's');
+  const std::string good = Stream(fields);
+  std::string damaged = good;
+  damaged[damaged.size() - 1] ^= 0x55;
+  std::vector<std::string> broken = fields;
+  broken[2] = broken[2].substr(0, broken[2].size() / 2);  // a picture that does not decode
+
+  TCardOnDouble card;
+  ASSERT_TRUE(card.Card->LoadFromString(good)) << card.Card->LastError();
+  EXPECT_EQ(card.Card->PictureBitmap().Width(), 40);
+  EXPECT_EQ(card.Card->PictureBitmap().GetPixel(5, 5), RGB(10, 200, 30));
+
+  EXPECT_FALSE(card.Card->LoadFromString(damaged));
+  EXPECT_EQ(card.Card->LastError(), err::kUnknownFormat);
+  EXPECT_TRUE(card.Card->Info().Picture.empty());
+  EXPECT_EQ(card.Card->PictureBitmap().Width(), 300) << "the white square, not the early picture";
+
+  ASSERT_TRUE(card.Card->LoadFromString(Stream(broken))) << card.Card->LastError();
+  EXPECT_TRUE(card.Card->Info().Picture.empty());
+  EXPECT_EQ(card.Card->PictureBitmap().Width(), 300);
+  EXPECT_EQ(card.Card->PictureBitmap().GetPixel(5, 5), kWhite);
+}
+
 TEST(CardData, WrongOrCancelledPasswordShowsTheDefaults) {
   TCardOnDouble writer;
   writer.Card->Info() = EveryElement();

@@ -196,9 +196,9 @@ TEST(Canvas, TransparentCopyFindsLonePixelsBetweenKeyRuns) {
   TBitmap bitmap = White(15, 5);
   TCanvas canvas(bitmap);
   canvas.DrawTransparent(1, 1, glyph, kBlue);
-  EXPECT_EQ(PixelMap(bitmap, kLegend), (Rows{"...............", "...............",
-                                             ".#...........o.", "...#...#.......",
-                                             "....o....#..#.."}));
+  EXPECT_EQ(PixelMap(bitmap, kLegend),
+            (Rows{"...............", "...............", ".#...........o.", "...#...#.......",
+                  "....o....#..#.."}));
 }
 
 TEST(Canvas, NothingOutsideTheClipChangesWhateverTheArguments) {
