@@ -24,7 +24,8 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-bench: deps
+bench:
+	@scripts/install-deps.sh --bench
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIGRAM_TESTS=OFF -DLUMIGRAM_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/*_bench; do echo "== $$b"; $$b; done

@@ -11,6 +11,7 @@ packages=(
   libjpeg-dev
   libx11-dev libxcursor-dev  # the viewer's window layer
   libxtst-dev libxfixes-dev xvfb xauth x11-utils  # its tests: a private X server, fake input
+  qt6-base-dev  # the creator: Qt 6 Widgets with PrintSupport and the offscreen platform its tests use
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
@@ -26,6 +27,8 @@ case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   # Only to remake the committed picture fixtures (tests/data/imaging/*/make_fixtures.sh).
   --fixtures) packages+=(imagemagick netpbm) ;;
+  # The viewer's start-up is measured against feh's on the same picture.
+  --bench) packages+=(feh) ;;
 esac
 
 missing=()

@@ -3,7 +3,7 @@
 # exists, else the viewer, else the command-line companion's help.
 set -euo pipefail
 build="${1:-build}"
-for program in app/lumigram-creator card/lumigram-viewer; do
+for program in bin/lumigram-creator bin/lumigram-viewer; do
   if [ -x "$build/$program" ]; then
     shift || true
     exec "$build/$program" "$@"
@@ -11,4 +11,4 @@ for program in app/lumigram-creator card/lumigram-viewer; do
 done
 echo "Built so far:"
 find "$build" -maxdepth 3 -type f -perm -u+x -name 'lumigram*' | sort | sed 's/^/  /'
-exec "$build/tools/lumigram/lumigram" --help
+exec "$build/bin/lumigram" --help

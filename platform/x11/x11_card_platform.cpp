@@ -16,6 +16,8 @@ std::unique_ptr<TCardWindow> TX11CardPlatform::CreateCardWindow(TCardWindowKind 
   if (kind != TCardWindowKind::Standalone) return nullptr;
   auto window = std::make_unique<TX11CardWindow>(app_);
   if (!window->Valid()) return nullptr;
+  if (first_paint_) window->SetFirstPaintHook(std::move(first_paint_));
+  first_paint_ = nullptr;
   app_.SetMainWindow(window->XWindow());
   return window;
 }

@@ -34,11 +34,15 @@ class TX11CardPlatform final : public TCardPlatform {
   std::string ProgramFile() const override;
   void Quit() override { app_.Quit(); }
 
+  // Passed to the next card window made (see TX11CardWindow).
+  void SetFirstPaintHook(std::function<void()> hook) { first_paint_ = std::move(hook); }
+
  private:
   TX11App& app_;
   TSoundDeviceFactory sounds_;
   TX11Dialogs dialogs_;
   TX11Desktop desktop_;
+  std::function<void()> first_paint_;
 };
 
 }  // namespace lumigram

@@ -169,6 +169,12 @@ void TX11CardWindow::HandleEvent(XEvent& event) {
       } else {
         const XExposeEvent& e = event.xexpose;
         picture_.Put(window_, gc_, {e.x, e.y, e.x + e.width, e.y + e.height});
+        if (first_paint_ && e.count == 0) {
+          ::XSync(display_, False);
+          std::function<void()> hook = std::move(first_paint_);
+          first_paint_ = nullptr;
+          hook();
+        }
       }
       break;
     case ButtonPress:

@@ -17,6 +17,7 @@
 
 #include <X11/Xlib.h>
 
+#include <functional>
 #include <string>
 
 #include "card/card_platform.h"
@@ -47,6 +48,10 @@ class TX11CardWindow final : public TCardWindow, private TX11EventTarget {
   TPoint ScreenSize() const override;
   TPoint MousePosition() const override;
 
+  // Called once, after the first exposure has been painted and the server
+  // has it: the moment a person first sees the card.
+  void SetFirstPaintHook(std::function<void()> hook) { first_paint_ = std::move(hook); }
+
  private:
   void HandleEvent(XEvent& event) override;
   void Button(const XButtonEvent& event, bool press);
@@ -72,6 +77,7 @@ class TX11CardWindow final : public TCardWindow, private TX11EventTarget {
   // State changes come before the callbacks, and nothing after them: a
   // callback may destroy the window.
   bool button_down_ = false;
+  std::function<void()> first_paint_;
 };
 
 }  // namespace lumigram

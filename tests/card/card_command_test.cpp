@@ -99,10 +99,20 @@ TEST_F(CardCommand, CardFileFromAViewerProgram) {
                                 "\x7f"
                                 "ELF viewer",
                                 error, true));
-  const TProgramRun missing = Run({"make", "--picture", folder / "pic.bmp", "--out", folder / "a"});
+  // A companion with no viewer beside it asks for one.
+  ASSERT_TRUE(CopyFileChecked(LUMIGRAM_CLI, folder / "lumigram", error)) << error;
+  const TProgramRun missing = RunProgram(
+      {folder / "lumigram", "card", "make", "--picture", folder / "pic.bmp", "--out", folder / "a"});
   EXPECT_EQ(missing.Status, 1);
   EXPECT_NE(missing.Err.find("--data-only"), std::string::npos) << missing.Err;
   EXPECT_FALSE(FileExistsNotFolder(folder / "a"));
+
+  // The built one takes the viewer built beside it.
+  const TProgramRun beside = Run({"make", "--picture", folder / "pic.bmp", "--out", folder / "c"});
+  ASSERT_EQ(beside.Status, 0) << beside.Err;
+  std::string viewer;
+  ASSERT_TRUE(ReadFileToString(LUMIGRAM_VIEWER, viewer, error)) << error;
+  EXPECT_EQ(Read(folder / "c").substr(0, viewer.size()), viewer);
 
   const TProgramRun made = Run({"make", "--picture", folder / "pic.bmp", "--viewer", folder / "viewer",
                          "--out", folder / "card"});

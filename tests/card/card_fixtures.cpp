@@ -7,6 +7,7 @@
 
 #include "imaging/bmp_file.h"
 #include "storage/pack_string.h"
+#include "tests/support/picture_bytes.h"
 #include "tests/support/scratch_folder.h"
 #include "util/fields.h"
 
@@ -53,18 +54,9 @@ std::string TestDataFile(const std::string& relative) {
 }
 
 std::string PictureBytes(int width, int height, TColor colour) {
-  // Built by hand, so the picture never depends on the encoder's choice.
   TBitmap bitmap;
   bitmap.SetSize(width, height, colour);
-  std::string bmp = WriteBmpFile(bitmap);
-  std::string error;
-  PackString(bmp, error);
-  std::string bytes = "OMIV1.0";
-  bytes += '\0';
-  for (const char* info : {"", "", ""}) AppendField(bytes, info);
-  AppendField(bytes, "BMP");
-  AppendField(bytes, bmp);
-  return bytes;
+  return OptimisedImageBytes(bitmap);
 }
 
 TCardOnDouble::TCardOnDouble(bool standalone) {

@@ -3,80 +3,18 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "platform/x11/x11_picture.h"
-
-extern char** environ;
+#include "tests/support/xvfb.h"
 
 namespace lumigram::testing {
 
-namespace {
-
-// The server lives as long as the test process.
-class TXvfb {
- public:
-  bool Start() {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) return false;
-    posix_spawn_file_actions_t actions;
-    ::posix_spawn_file_actions_init(&actions);
-    // The server writes its display number to descriptor 3 once it listens.
-    ::posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
-    ::posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    ::posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"Xvfb",        "-displayfd", "3",   "-screen",  "0",
-                          "1024x768x24", "-nolisten",  "tcp", "-noreset", nullptr};
-    const int failed =
-        ::posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char* const*>(argv), environ);
-    ::posix_spawn_file_actions_destroy(&actions);
-    ::close(fds[1]);
-    if (failed) {
-      pid_ = 0;
-      ::close(fds[0]);
-      return false;
-    }
-    std::string number;
-    pollfd wait{fds[0], POLLIN, 0};
-    char c = 0;
-    while (::poll(&wait, 1, 15000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    ::close(fds[0]);
-    if (number.empty()) return false;
-    ::setenv("DISPLAY", (":" + number).c_str(), 1);
-    return true;
-  }
-  ~TXvfb() {
-    if (pid_ <= 0) return;
-    ::kill(pid_, SIGTERM);
-    ::waitpid(pid_, nullptr, 0);
-  }
-
- private:
-  pid_t pid_ = 0;
-};
-
-}  // namespace
-
 bool StartTestDisplay() {
-  static const bool started = [] {
-    if (const char* given = std::getenv("LUMIGRAM_TEST_DISPLAY")) {
-      ::setenv("DISPLAY", given, 1);
-      return true;
-    }
-    static TXvfb server;
-    return server.Start();
-  }();
-  return started;
+  return StartPrivateDisplay();
 }
 
 void TWatchdog::Arm(TX11App& app, int seconds) {

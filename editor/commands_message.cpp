@@ -1,0 +1,11 @@
+// The message commands: their rows of the command table and their bodies.
+
+#include "editor/lumigram_creator.h"
+
+namespace lumigram {
+
+TCommandRows TLumigramCreator::MessageCommands() {
+  return {};
+}
+
+}  // namespace lumigram

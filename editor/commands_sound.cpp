@@ -1,0 +1,11 @@
+// The sound commands: their rows of the command table and their bodies.
+
+#include "editor/lumigram_creator.h"
+
+namespace lumigram {
+
+TCommandRows TLumigramCreator::SoundCommands() {
+  return {};
+}
+
+}  // namespace lumigram
