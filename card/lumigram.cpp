@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <exception>
-#include <future>
 #include <new>
+#include <thread>
 
 #include "card/card_texts.h"
 #include "card/links.h"
@@ -35,6 +35,49 @@ TBitmap DecodePicture(std::string_view bytes, int maxSide) {
   if (!image.FromBytes(bytes)) return {};
   return image.TakePicture();
 }
+
+// Decodes a picture on a thread of its own. The worker sees only its own
+// copy of the bytes and its own image; the owner waits for it to finish.
+class TPictureWorker {
+ public:
+  TPictureWorker() = default;
+  TPictureWorker(const TPictureWorker&) = delete;
+  TPictureWorker& operator=(const TPictureWorker&) = delete;
+  ~TPictureWorker() { Wait(); }
+
+  void Start(std::string_view bytes, int maxSide) {
+    try {
+      bytes_.assign(bytes);
+      thread_ = std::thread([this, maxSide] {
+        try {
+          picture_ = DecodePicture(bytes_, maxSide);
+        } catch (...) {
+          picture_ = {};  // no memory: the white square
+        }
+      });
+    } catch (...) {
+      // No thread: the picture is decoded on the caller's as ever.
+    }
+  }
+
+  // The picture when the worker decoded these very bytes.
+  bool Take(const std::string& bytes, TBitmap& picture) {
+    if (!thread_.joinable()) return false;
+    Wait();
+    if (bytes != bytes_) return false;
+    picture = std::move(picture_);
+    return true;
+  }
+
+ private:
+  void Wait() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  std::string bytes_;
+  TBitmap picture_;
+  std::thread thread_;
+};
 
 }  // namespace
 
@@ -310,19 +353,9 @@ bool TLumigram::LoadFromString(std::string_view data) {
   if (!standalone_)
     options.CheckPassword = [this](double password) { return AskPassword(password); };
   // The picture decodes on a worker while the rest of the body, often a
-  // sound of megabytes, inflates here. The worker sees only its own copy of
-  // the bytes and its own image; leaving this function waits for it.
-  std::string earlyBytes;
-  std::future<TBitmap> early;
-  options.OnPicture = [&](std::string_view picture) {
-    try {
-      earlyBytes.assign(picture);
-      early = std::async(std::launch::async, DecodePicture, std::string_view(earlyBytes),
-                         max_picture_side_);
-    } catch (...) {
-      // No thread: the picture is decoded below as ever.
-    }
-  };
+  // sound of megabytes, inflates here.
+  TPictureWorker early;
+  options.OnPicture = [&](std::string_view picture) { early.Start(picture, max_picture_side_); };
   TCardReadOutcome outcome = ReadCardData(data, info_, options);
   if (!outcome.MagicMatched) {
     last_error_ = outcome.Error;
@@ -343,16 +376,11 @@ bool TLumigram::LoadFromString(std::string_view data) {
     }
   }
   Normalise();
-  if (early.valid() && earlyBytes == info_.Picture) {
-    TBitmap picture;
-    try {
-      picture = early.get();
-    } catch (...) {
-    }
+  TBitmap picture;
+  if (early.Take(info_.Picture, picture))
     SetPicture(std::move(picture));
-  } else {
+  else
     RebuildPicture();
-  }
   ApplyCursor();
   info_.State.LayoutDirty = true;
   Compose();
