@@ -78,7 +78,10 @@ std::vector<std::pair<std::string, std::string>> HeaderTexts(const std::string& 
        it != std::sregex_iterator(); ++it) {
     std::string text = (*it)[2];
     for (size_t at = 0; (at = text.find('\\', at)) != std::string::npos; ++at)
-      text.replace(at, 2, text[at + 1] == 'r' ? "\r" : text[at + 1] == 'n' ? "\n" : text.substr(at + 1, 1));
+      text.replace(at, 2,
+                   text[at + 1] == 'r'   ? "\r"
+                   : text[at + 1] == 'n' ? "\n"
+                                         : text.substr(at + 1, 1));
     texts.emplace_back((*it)[1], text);
   }
   return texts;
@@ -116,35 +119,109 @@ void ExpectTranslated(const Table& table, const std::string& text, const std::st
 // Names of files, folders, fonts and the product are not translated, nor
 // pieces that hold no word.
 const std::vector<std::string> kNotWords = {
-    "kProductTitle", "kSeparator",       "kEditorFolder",  "kEditorProgram", "kCardLibraryFolder",
-    "kUntitled",     "kStyleCodeFont",   "kCardFolder",    "kPictureFolder", "kCursorFolder",
-    "kSoundFolder",  "kFrameFolder",     "kMessageFolder", "kPrintTitle",    "kSizeRangeOpening",
-    "kDefineSizeShortcut", "kMoreStylesShortcut"};
+    "kProductTitle",      "kSeparator",    "kEditorFolder",     "kEditorProgram",
+    "kCardLibraryFolder", "kUntitled",     "kStyleCodeFont",    "kCardFolder",
+    "kPictureFolder",     "kCursorFolder", "kSoundFolder",      "kFrameFolder",
+    "kMessageFolder",     "kPrintTitle",   "kSizeRangeOpening", "kDefineSizeShortcut",
+    "kMoreStylesShortcut"};
 
 TEST(LanguageFiles, EveryTextOfTheProgramHasATranslationInEveryLanguage) {
   const char* headers[] = {"card/card_texts.h", "editor/editor_texts.h", "util/error_texts.h",
                            "frames/frame_styles.h"};
   // The menu bar and the toolbar, as the main window builds them.
-  const std::vector<std::string> menus = {
-      "&File", "&New", "New &Instance", "&Open...", "Open from Li&brary...", "&Save",
-      "Save &As...", "Save to Librar&y...", "&Print...", "Print to &Clipboard", "Pass&word...",
-      "Remo&ve Password", "P&references...", "Too&ls", "Extract Support &Files...",
-      "A&dditional Resources...", "E&xit", "&Edit", "&Undo", "&Copy All", "&Paste All",
-      "C&enter", "&Information...", "&Menu Color...", "&OnTop", "&Picture", "&Enlarge by 25%",
-      "S&hrink by 25%", "Cu&t", "&Copy", "&Paste", "Paste to &Fit", "C&lear",
-      "Select from &File...", "&Select from Library...", "Sa&ve to File...", "Vie&w Folder",
-      "&Cursor", "Paste from &Icon", "&Sound", "Pl&ay", "St&op", "Volu&me Control", "F&rame",
-      "Auto Colo&r", "C&olor...", "&Link", "&Address (Web or Email)...", "&Message", "Colo&r...",
-      "F&ont...", "Te&xt...", "Fl&ash", "&Horizontal Alignment", "&Left Justify", "&Center",
-      "&Right Justify", "V&ertical Alignment", "&Top", "&Bottom", "&Help", "&About..."};
-  const std::vector<std::string> hints = {
-      "New", "Open...", "Save As...", "Print...", "Undo", "Center", "Select Picture from file...",
-      "Select Cursor from file...", "Select Sound from file...", "Select Frame from file...",
-      "Select Message from file...", "Stop", "Play", "Volume Control", "Frame Size",
-      "Click for Size Dialog Window", "Click and drag up/down or left/right for Size Adjust",
-      "Frame Color", "Click for Color Window", "Click and drag for Screen Color", "Link...",
-      "Menu/Link Color", "Text...", "Text Color", "Information...", "Help",
-      "Extract Support Files", "Preferences", "User Preferences", "&Apply", "&Cancel"};
+  const std::vector<std::string> menus = {"&File",
+                                          "&New",
+                                          "New &Instance",
+                                          "&Open...",
+                                          "Open from Li&brary...",
+                                          "&Save",
+                                          "Save &As...",
+                                          "Save to Librar&y...",
+                                          "&Print...",
+                                          "Print to &Clipboard",
+                                          "Pass&word...",
+                                          "Remo&ve Password",
+                                          "P&references...",
+                                          "Too&ls",
+                                          "Extract Support &Files...",
+                                          "A&dditional Resources...",
+                                          "E&xit",
+                                          "&Edit",
+                                          "&Undo",
+                                          "&Copy All",
+                                          "&Paste All",
+                                          "C&enter",
+                                          "&Information...",
+                                          "&Menu Color...",
+                                          "&OnTop",
+                                          "&Picture",
+                                          "&Enlarge by 25%",
+                                          "S&hrink by 25%",
+                                          "Cu&t",
+                                          "&Copy",
+                                          "&Paste",
+                                          "Paste to &Fit",
+                                          "C&lear",
+                                          "Select from &File...",
+                                          "&Select from Library...",
+                                          "Sa&ve to File...",
+                                          "Vie&w Folder",
+                                          "&Cursor",
+                                          "Paste from &Icon",
+                                          "&Sound",
+                                          "Pl&ay",
+                                          "St&op",
+                                          "Volu&me Control",
+                                          "F&rame",
+                                          "Auto Colo&r",
+                                          "C&olor...",
+                                          "&Link",
+                                          "&Address (Web or Email)...",
+                                          "&Message",
+                                          "Colo&r...",
+                                          "F&ont...",
+                                          "Te&xt...",
+                                          "Fl&ash",
+                                          "&Horizontal Alignment",
+                                          "&Left Justify",
+                                          "&Center",
+                                          "&Right Justify",
+                                          "V&ertical Alignment",
+                                          "&Top",
+                                          "&Bottom",
+                                          "&Help",
+                                          "&About..."};
+  const std::vector<std::string> hints = {"New",
+                                          "Open...",
+                                          "Save As...",
+                                          "Print...",
+                                          "Undo",
+                                          "Center",
+                                          "Select Picture from file...",
+                                          "Select Cursor from file...",
+                                          "Select Sound from file...",
+                                          "Select Frame from file...",
+                                          "Select Message from file...",
+                                          "Stop",
+                                          "Play",
+                                          "Volume Control",
+                                          "Frame Size",
+                                          "Click for Size Dialog Window",
+                                          "Click and drag up/down or left/right for Size Adjust",
+                                          "Frame Color",
+                                          "Click for Color Window",
+                                          "Click and drag for Screen Color",
+                                          "Link...",
+                                          "Menu/Link Color",
+                                          "Text...",
+                                          "Text Color",
+                                          "Information...",
+                                          "Help",
+                                          "Extract Support Files",
+                                          "Preferences",
+                                          "User Preferences",
+                                          "&Apply",
+                                          "&Cancel"};
 
   for (const std::string& language : testing::SplitList(LUMIGRAM_LANGUAGES)) {
     SCOPED_TRACE(language);
@@ -154,7 +231,8 @@ TEST(LanguageFiles, EveryTextOfTheProgramHasATranslationInEveryLanguage) {
       for (const auto& [name, text] : HeaderTexts(header))
         if (std::find(kNotWords.begin(), kNotWords.end(), name) == kNotWords.end())
           ExpectTranslated(tables.Light, text, std::string(header) + " " + name);
-    for (const TFrameStyle& style : kFrameStyles) ExpectTranslated(tables.Main, style.Caption, "style");
+    for (const TFrameStyle& style : kFrameStyles)
+      ExpectTranslated(tables.Main, style.Caption, "style");
     for (const TFrameSizePreset& size : kFrameSizePresets)
       ExpectTranslated(tables.Main, size.Caption, "size");
     for (const std::string& menu : menus) {

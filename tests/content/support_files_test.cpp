@@ -16,7 +16,9 @@ using testing::ContentPath;
 using testing::Extension;
 using testing::ReadWhole;
 
-std::vector<std::string> SupportNames() { return testing::SplitList(LUMIGRAM_SUPPORT_NAMES); }
+std::vector<std::string> SupportNames() {
+  return testing::SplitList(LUMIGRAM_SUPPORT_NAMES);
+}
 
 std::vector<std::string> NamesWith(const std::string& extension) {
   std::vector<std::string> names;
@@ -25,7 +27,9 @@ std::vector<std::string> NamesWith(const std::string& extension) {
   return names;
 }
 
-std::string SupportPath(const std::string& name) { return ContentPath("support/" + name); }
+std::string SupportPath(const std::string& name) {
+  return ContentPath("support/" + name);
+}
 
 TBitmap LoadPicture(const std::string& path, int64_t background = -1) {
   TBitmap bitmap;

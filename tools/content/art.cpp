@@ -95,7 +95,9 @@ void TArtboard::Ellipse(double cx, double cy, double rx, double ry, TColor colou
   Polygon(EllipseContour(cx, cy, rx, ry, angle, 160), colour);
 }
 
-void TArtboard::Polygon(const TContour& points, TColor colour) { Polygons({points}, colour); }
+void TArtboard::Polygon(const TContour& points, TColor colour) {
+  Polygons({points}, colour);
+}
 
 void TArtboard::Polygons(const std::vector<TContour>& contours, TColor colour) {
   std::vector<TContour> fine;
@@ -123,8 +125,8 @@ void TArtboard::Ring(double cx, double cy, double radius, double width, TColor c
   Polygons({outer, inner}, colour);
 }
 
-void TArtboard::Star(double cx, double cy, double outer, double inner, int points,
-                     double rotation, TColor colour) {
+void TArtboard::Star(double cx, double cy, double outer, double inner, int points, double rotation,
+                     TColor colour) {
   Polygon(StarContour(cx, cy, outer, inner, points, rotation), colour);
 }
 

@@ -59,8 +59,7 @@ class TArtboard {
 // Outline points of the shapes, for callers that build on them.
 TContour EllipseContour(double cx, double cy, double rx, double ry, double angle = 0,
                         int steps = 96);
-TContour StarContour(double cx, double cy, double outer, double inner, int points,
-                     double rotation);
+TContour StarContour(double cx, double cy, double outer, double inner, int points, double rotation);
 TContour HeartContour(double cx, double cy, double width, double angle = 0);
 
 // A small picture with transparency: drawn once over black and once over

@@ -25,7 +25,8 @@ std::string IconDib(const TArgbPicture& picture) {
   for (int y = h - 1; y >= 0; --y) {
     std::string row(maskStride, '\0');
     for (int x = 0; x < w; ++x)
-      if ((picture.Pixels[size_t(y) * w + x] >> 24) == 0) row[size_t(x / 8)] |= char(0x80 >> (x % 8));
+      if ((picture.Pixels[size_t(y) * w + x] >> 24) == 0)
+        row[size_t(x / 8)] |= char(0x80 >> (x % 8));
     dib += row;
   }
   return dib;

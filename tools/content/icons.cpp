@@ -111,8 +111,8 @@ void SnowflakeIcon(TArtboard& b, double s) {
       const TPointF base = at(r, 0);
       for (double side : {-1.0, 1.0}) {
         const double u = t + side * kPi / 4;
-        b.Line({base, {base.X + 4.5 * s * std::cos(u), base.Y + 4.5 * s * std::sin(u)}},
-               1.8 * s, ice);
+        b.Line({base, {base.X + 4.5 * s * std::cos(u), base.Y + 4.5 * s * std::sin(u)}}, 1.8 * s,
+               ice);
       }
     }
   }
@@ -141,10 +141,10 @@ void CloverIcon(TArtboard& b, double s) {
   for (int i = 0; i < 4; ++i) {
     const double t = kPi / 2 * i + kPi / 4;
     // Each leaf is a heart pointing at the middle.
-    b.Heart(16 * s + 7 * s * std::cos(t), 15 * s + 7 * s * std::sin(t), 15 * s,
-            RGB(40, 140, 50), t + kPi / 2);
-    b.Heart(16 * s + 7 * s * std::cos(t), 15 * s + 7 * s * std::sin(t), 11 * s,
-            RGB(80, 190, 80), t + kPi / 2);
+    b.Heart(16 * s + 7 * s * std::cos(t), 15 * s + 7 * s * std::sin(t), 15 * s, RGB(40, 140, 50),
+            t + kPi / 2);
+    b.Heart(16 * s + 7 * s * std::cos(t), 15 * s + 7 * s * std::sin(t), 11 * s, RGB(80, 190, 80),
+            t + kPi / 2);
   }
   b.Disc(16 * s, 15 * s, 2 * s, RGB(40, 140, 50));
 }
@@ -158,8 +158,8 @@ TArgbPicture Render(const TDesign& design, int side) {
 
 std::vector<TNamedFile> MakeIcons() {
   const std::vector<std::pair<const char*, TDesign>> designs = {
-      {"heart.ico", HeartIcon},   {"star.ico", StarIcon},         {"sun.ico", SunIcon},
-      {"flower.ico", FlowerIcon}, {"balloon.ico", BalloonIcon},   {"gift.ico", GiftIcon},
+      {"heart.ico", HeartIcon},   {"star.ico", StarIcon},           {"sun.ico", SunIcon},
+      {"flower.ico", FlowerIcon}, {"balloon.ico", BalloonIcon},     {"gift.ico", GiftIcon},
       {"bell.ico", BellIcon},     {"snowflake.ico", SnowflakeIcon}, {"moon.ico", MoonIcon},
       {"clover.ico", CloverIcon},
   };

@@ -79,8 +79,7 @@ int main(int argc, char** argv) {
   row.SetSize(3 * width + 2 * gap, kInnerHeight + 2 * kFrameSize);
   TCanvas canvas(row);
   for (int i = 0; i < 3; ++i)
-    canvas.Draw(i * (width + gap), 0,
-                Framed(inner, kFrameStyles[kClassicStyle].Code, colours[i]));
+    canvas.Draw(i * (width + gap), 0, Framed(inner, kFrameStyles[kClassicStyle].Code, colours[i]));
   if (!WritePicture(folder, "style_colours.jpg", row)) return 1;
 
   // The splash picture a little smaller, to head the pages.

@@ -15,13 +15,13 @@ int main(int argc, char** argv) {
   }
   // How many of each kind the library expects; a short list means a maker failed.
   const std::pair<std::vector<TNamedFile>, size_t> groups[] = {
-      {MakeIcons(), 10},    {MakeCursors(), 3},     {MakeTunes(), 4},
-      {MakeMessages(), 7},  {MakeFrameStyles(), 5}, {MakeScenes(), 2},
+      {MakeIcons(), 10},   {MakeCursors(), 3},     {MakeTunes(), 4},
+      {MakeMessages(), 7}, {MakeFrameStyles(), 5}, {MakeScenes(), 2},
   };
   for (const auto& [files, expected] : groups) {
     if (files.size() != expected) {
-      std::fprintf(stderr, "make_support: made %zu files of a kind instead of %zu\n",
-                   files.size(), expected);
+      std::fprintf(stderr, "make_support: made %zu files of a kind instead of %zu\n", files.size(),
+                   expected);
       return 1;
     }
     for (const TNamedFile& file : files)

@@ -34,12 +34,18 @@ std::string TrackChunk(std::string events) {
 
 int LengthTicks(char letter) {
   switch (letter) {
-    case 'w': return 4 * kTicksPerQuarter;
-    case 'h': return 2 * kTicksPerQuarter;
-    case 'q': return kTicksPerQuarter;
-    case 'e': return kTicksPerQuarter / 2;
-    case 's': return kTicksPerQuarter / 4;
-    default: return 0;
+    case 'w':
+      return 4 * kTicksPerQuarter;
+    case 'h':
+      return 2 * kTicksPerQuarter;
+    case 'q':
+      return kTicksPerQuarter;
+    case 'e':
+      return kTicksPerQuarter / 2;
+    case 's':
+      return kTicksPerQuarter / 4;
+    default:
+      return 0;
   }
 }
 

@@ -19,10 +19,10 @@ struct TNote {
 };
 
 struct TVoice {
-  std::string Notes;      // in the notation above
-  int Program = 0;        // General MIDI instrument, 0-based
+  std::string Notes;  // in the notation above
+  int Program = 0;    // General MIDI instrument, 0-based
   int Velocity = 90;
-  int Transpose = 0;      // semitones added to every note
+  int Transpose = 0;  // semitones added to every note
 };
 
 struct TTune {

@@ -46,7 +46,9 @@ void Flower(TArtboard& b, double x, double y, double r, TColor petal) {
 }
 
 void FirTree(TArtboard& b, double x, double base, double height, bool snow) {
-  b.Polygon({{x - height * 0.05, base}, {x + height * 0.05, base}, {x + height * 0.05, base - height * 0.2},
+  b.Polygon({{x - height * 0.05, base},
+             {x + height * 0.05, base},
+             {x + height * 0.05, base - height * 0.2},
              {x - height * 0.05, base - height * 0.2}},
             RGB(70, 45, 30));
   for (int tier = 0; tier < 3; ++tier) {
@@ -96,7 +98,8 @@ TBitmap WinterScene(int width, int height) {
   b.VerticalGradient(0, h, RGB(10, 20, 60), RGB(60, 80, 150));
   std::mt19937 random(11);
   std::uniform_real_distribution<double> across(0, w), high(0, h * 0.55), size(0.6, 2.0);
-  for (int i = 0; i < 90; ++i) b.Disc(across(random), high(random), size(random) * 0.6, RGB(255, 255, 230));
+  for (int i = 0; i < 90; ++i)
+    b.Disc(across(random), high(random), size(random) * 0.6, RGB(255, 255, 230));
   b.Star(w * 0.15, h * 0.14, h * 0.03, h * 0.008, 4, 0, RGB(255, 255, 220));
   b.RadialGlow(w * 0.75, h * 0.2, h * 0.16, RGB(120, 140, 200), RGB(35, 50, 105));
   b.Disc(w * 0.75, h * 0.2, h * 0.08, RGB(250, 245, 215));
@@ -108,14 +111,20 @@ TBitmap WinterScene(int width, int height) {
   FirTree(b, w * 0.4, h * 0.86, h * 0.4, true);
   // A little house with a lit window.
   const double hx = w * 0.7, hy = h * 0.84, hs = h * 0.12;
-  b.Polygon({{hx, hy}, {hx + hs, hy}, {hx + hs, hy - hs * 0.7}, {hx, hy - hs * 0.7}}, RGB(120, 60, 50));
-  b.Polygon({{hx - hs * 0.12, hy - hs * 0.68}, {hx + hs * 1.12, hy - hs * 0.68}, {hx + hs * 0.5, hy - hs * 1.2}},
+  b.Polygon({{hx, hy}, {hx + hs, hy}, {hx + hs, hy - hs * 0.7}, {hx, hy - hs * 0.7}},
+            RGB(120, 60, 50));
+  b.Polygon({{hx - hs * 0.12, hy - hs * 0.68},
+             {hx + hs * 1.12, hy - hs * 0.68},
+             {hx + hs * 0.5, hy - hs * 1.2}},
             RGB(240, 245, 255));
-  b.Polygon({{hx + hs * 0.35, hy - hs * 0.2}, {hx + hs * 0.65, hy - hs * 0.2}, {hx + hs * 0.65, hy - hs * 0.48},
+  b.Polygon({{hx + hs * 0.35, hy - hs * 0.2},
+             {hx + hs * 0.65, hy - hs * 0.2},
+             {hx + hs * 0.65, hy - hs * 0.48},
              {hx + hs * 0.35, hy - hs * 0.48}},
             RGB(255, 210, 100));
   std::uniform_real_distribution<double> anywhere(0, h);
-  for (int i = 0; i < 60; ++i) b.Disc(across(random), anywhere(random), size(random), RGB(250, 250, 255));
+  for (int i = 0; i < 60; ++i)
+    b.Disc(across(random), anywhere(random), size(random), RGB(250, 250, 255));
   return b.Shrink();
 }
 
@@ -136,7 +145,8 @@ TBitmap SplashPicture(int width, int height) {
     }
     for (int i = 48; i >= 0; --i) {
       const double x = w * i / 48;
-      ribbon.push_back({x, h * (0.31 + 0.1 * band) + h * 0.08 * std::sin(kPi * i / 24 + band + 0.3)});
+      ribbon.push_back(
+          {x, h * (0.31 + 0.1 * band) + h * 0.08 * std::sin(kPi * i / 24 + band + 0.3)});
     }
     b.Polygon(ribbon, Blend(RGB(120, 70, 140), RGB(250, 190, 150), 0.3 * band + 0.2));
   }

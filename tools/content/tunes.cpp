@@ -17,7 +17,9 @@ constexpr int kAcousticBass = 32;
 
 // Beethoven's Ode to Joy (1824).
 TTune OdeToJoy() {
-  return {"Ode to Joy", 112, 4,
+  return {"Ode to Joy",
+          112,
+          4,
           {{"E5q E5q F5q G5q | G5q F5q E5q D5q | C5q C5q D5q E5q | E5q. D5e D5h |"
             "E5q E5q F5q G5q | G5q F5q E5q D5q | C5q C5q D5q E5q | D5q. C5e C5h |"
             "D5q D5q E5q C5q | D5q E5e F5e E5q C5q | D5q E5e F5e E5q D5q | C5q D5q G4h |"
@@ -30,7 +32,9 @@ TTune OdeToJoy() {
 
 // Twinkle, Twinkle, Little Star (an eighteenth-century French air).
 TTune Twinkle() {
-  return {"Twinkle, Twinkle, Little Star", 100, 4,
+  return {"Twinkle, Twinkle, Little Star",
+          100,
+          4,
           {{"C5q C5q G5q G5q | A5q A5q G5h | F5q F5q E5q E5q | D5q D5q C5h |"
             "G5q G5q F5q F5q | E5q E5q D5h | G5q G5q F5q F5q | E5q E5q D5h |"
             "C5q C5q G5q G5q | A5q A5q G5h | F5q F5q E5q E5q | D5q D5q C5h",
@@ -42,7 +46,9 @@ TTune Twinkle() {
 
 // Jingle Bells (James Lord Pierpont, 1857), the refrain.
 TTune JingleBells() {
-  return {"Jingle Bells", 150, 4,
+  return {"Jingle Bells",
+          150,
+          4,
           {{"E5q E5q E5h | E5q E5q E5h | E5q G5q C5q. D5e | E5w |"
             "F5q F5q F5q. F5e | F5q E5q E5q E5e E5e | E5q D5q D5q E5q | D5h G5h |"
             "E5q E5q E5h | E5q E5q E5h | E5q G5q C5q. D5e | E5w |"
@@ -55,7 +61,9 @@ TTune JingleBells() {
 
 // Auld Lang Syne (a Scottish air, words by Robert Burns, 1788).
 TTune AuldLangSyne() {
-  return {"Auld Lang Syne", 84, 4,
+  return {"Auld Lang Syne",
+          84,
+          4,
           {{"C4q | F4q. F4e F4q A4q | G4q. F4e G4q A4q | F4q. F4e A4q C5q | D5h. D5q |"
             "C5q. A4e A4q F4q | G4q. F4e G4q A4q | F4q. D4e D4q C4q | F4h. D5q |"
             "C5q. A4e A4q F4q | G4q. F4e G4q D5q | C5q. A4e A4q C5q | D5h. D5q |"
