@@ -59,6 +59,11 @@ void TFileDialog::FilterChosen(const QString& nameFilter) {
   setDefaultSuffix(QString::fromStdString(LowerAscii(ext)));
 }
 
+void TFileDialog::accept() {
+  FilterChosen(selectedNameFilter());
+  QFileDialog::accept();
+}
+
 TFileDialogAnswer TFileDialog::Answer() const {
   TFileDialogAnswer answer;
   if (result() != QDialog::Accepted) return answer;

@@ -21,6 +21,9 @@ class TFileDialog : public QFileDialog {
   // The preview pane of the picture kinds; null for the plain ones.
   TPicturePreview* Preview() const { return preview_; }
 
+  // Completes the typed name for the entry chosen now, however it was chosen.
+  void accept() override;
+
  private:
   void FilterChosen(const QString& nameFilter);
 
