@@ -2,6 +2,9 @@
 // The editor's desktop on Qt: its dialogs and boxes modal over the main
 // window, the system clipboard, the desktop's opener, printing through Qt's
 // print dialog, and the editor's text and information windows.
+//
+// The services own those windows: destroy them while the application object
+// still exists.
 
 #include <QPointer>
 #include <QWidget>
