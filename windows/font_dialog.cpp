@@ -54,6 +54,8 @@ TFontDialog::TFontDialog(const TFont& start, QWidget* parent)
     : QFontDialog(parent), start_(start) {
   setOption(QFontDialog::DontUseNativeDialog);
   setCurrentFont(ToQFont(start, TFontUnit::Points));
+  // A face the desktop lacks shows as its substitute; OK on it keeps ours.
+  shown_family_ = currentFont().family();
 
   colours_ = new QComboBox;
   colours_->setObjectName(QStringLiteral("fontColour"));
@@ -85,6 +87,7 @@ TFontDialog::TFontDialog(const TFont& start, QWidget* parent)
 
 TFont TFontDialog::ChosenFont() const {
   TFont font = FromQFont(currentFont(), start_);
+  if (currentFont().family() == shown_family_) font.Name = start_.Name;
   font.Color = TColor(colours_->currentData().toUInt());
   return font;
 }

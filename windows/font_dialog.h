@@ -21,6 +21,7 @@ class TFontDialog : public QFontDialog {
 
  private:
   TFont start_;
+  QString shown_family_;
   QComboBox* colours_ = nullptr;
 };
 

@@ -119,6 +119,25 @@ TEST(EditorServices, FontDialogStartsAtTheFontAndAnswersTheChoice) {
   EXPECT_EQ(font, before);
 }
 
+TEST(EditorServices, FontDialogKeepsAFaceTheDesktopLacks) {
+  TQtEditorServices services;
+  TFont font;
+  font.Name = "No Such Face Anywhere";
+  font.Color = RGB(0, 0, 128);
+  QString colour;
+  WhenReady([&] {
+    auto* dialog = dynamic_cast<TFontDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return false;
+    colour = dialog->ColourList()->currentText();
+    dialog->accept();
+    return true;
+  });
+  ASSERT_TRUE(services.ChooseFont(font));
+  EXPECT_EQ(colour, "Navy");
+  EXPECT_EQ(font.Name, "No Such Face Anywhere");
+  EXPECT_EQ(font.Height, TFont::kDefaultHeight);
+}
+
 TEST(EditorServices, ColourDialog) {
   TQtEditorServices services;
   TColor colour = RGB(1, 2, 3);
