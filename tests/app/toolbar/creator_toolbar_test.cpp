@@ -166,6 +166,11 @@ TEST_F(CreatorToolbarTest, QueriesEnableAndDisableTheirButtons) {
   EXPECT_FALSE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonStop)));
   EXPECT_TRUE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonOpen)));
   EXPECT_TRUE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonFrameSize)));
+  EXPECT_TRUE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonFrameColor)));
+  Info().Frame.Size = 0;  // no frame, no frame colour
+  Buttons.RefreshEnabled();
+  EXPECT_FALSE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonFrameColor)));
+  EXPECT_TRUE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonFrameSize)));
   // A disabled button runs nothing.
   ClickOn(kButtonUndo);
   EXPECT_TRUE(Runs.empty());
