@@ -30,8 +30,7 @@ int main(int argc, char** argv) {
     TStartOptions options;
     for (int i = 1; i < argc; ++i) options.Arguments.emplace_back(argv[i]);
     options.ProgramFile = platform.ProgramFile();
-    if (!form.FormCreate(platform, services, options)) return 1;
-    status = QApplication::exec();
+    status = form.FormCreate(platform, services, options) ? QApplication::exec() : 1;
     // The editor goes before the platform it was made on.
     form.FreeParts();
   }

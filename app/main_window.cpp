@@ -43,7 +43,7 @@ TForm1::TForm1(TProgramArchives archives) : archives_(archives) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Form1"));
   setEnabled(false);
-  menu_ = std::make_unique<TMainMenu>(*menuBar(), *this);
+  menu_ = std::make_unique<TMainMenu>(*menuBar(), static_cast<TMenuHost&>(*this));
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
