@@ -1,12 +1,14 @@
 #include "card/card_data.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <new>
+#include <vector>
 
 #include "card/message_text.h"
+#include "storage/memory_inflater.h"
 #include "storage/pack_string.h"
-#include "storage/zlib_codec.h"
 #include "util/error_texts.h"
 #include "util/fields.h"
 #include "util/scramble.h"
@@ -18,6 +20,8 @@ namespace lumigram {
 namespace {
 
 constexpr size_t kPasswordBytes = 8;
+constexpr int kCardBodyFields = 21;
+constexpr int kPictureField = 2;
 
 std::string DecimalOf(uint32_t colour) {
   return IntToText(int32_t(colour));
@@ -28,13 +32,25 @@ std::string Scrambled(const std::string& text) {
   return text.empty() ? std::string() : HideText(text, THideVariant::Binary);
 }
 
-// Reads the body's fields in order; each one is taken as soon as it is read.
+// The body's fields as inflated, each in its own string: the whole ones,
+// then, when the body ends inside the next one, what it held of it.
+struct TBodyFields {
+  std::vector<std::string> Fields;
+  bool LastPartial = false;
+};
+
+// Hands out the body's fields in order, moving each into its place; a field
+// cut short is handed out and fails, as the reading of a flat body would.
 class TBodyReader {
  public:
-  TBodyReader(std::string_view body, TLumigramInfo& info, TCardReadOutcome& outcome)
+  TBodyReader(TBodyFields& body, TLumigramInfo& info, TCardReadOutcome& outcome)
       : body_(body), info_(info), outcome_(outcome) {}
 
-  bool Next(std::string& field) { return ReadStoredField(body_, offset_, field); }
+  bool Next(std::string& field) {
+    if (next_ >= body_.Fields.size()) return false;
+    field = std::move(body_.Fields[next_++]);
+    return next_ < body_.Fields.size() || !body_.LastPartial;
+  }
 
   bool Rest() {
     std::string f;
@@ -74,27 +90,72 @@ class TBodyReader {
   }
 
  private:
-  std::string_view body_;
-  size_t offset_ = 0;
+  TBodyFields& body_;
+  size_t next_ = 0;
   TLumigramInfo& info_;
   TCardReadOutcome& outcome_;
 };
 
-// The packed body's bytes; error tells a damaged stream from one too large.
-bool Unpack(std::string_view packed, int64_t maxBytes, std::string& body, std::string& error) {
+// A field's room is reserved up to this size from its stated length; past
+// it the field grows with what arrives, so a forged length costs nothing.
+constexpr int64_t kTrustedFieldBytes = int64_t(64) << 20;
+
+// Inflates the packed body straight into its fields: the large ones (sound,
+// picture, message bitmap) are written once, in place. The whole stream is
+// inflated and checked, the bytes after the last field included, so a damaged
+// or oversized body yields no fields at all. error tells a damaged stream
+// from one too large.
+bool UnpackFields(std::string_view packed, const TCardReadOptions& options, TBodyFields& body,
+                  std::string& error) {
   error = err::kUnknownFormat;
   size_t offset = 0;
-  std::string field;
-  if (!ReadField(packed, offset, field)) return false;
+  std::string_view field;
+  if (!ReadFieldView(packed, offset, field)) return false;
   try {
-    TMemoryStream source(std::move(field));
-    if (InflateAll(source, body, maxBytes)) return true;
-    error = err::kOutOfMemory;
+    TMemoryInflater zip(field);
+    int64_t left =
+        std::max<int64_t>(options.MaxBodyBytes, 0);  // what the body may still inflate to
+    bool tooLarge = false;
+    auto count = [&](size_t got) {
+      left -= int64_t(got);
+      tooLarge = left < 0;
+      return !tooLarge;
+    };
+    for (int i = 0; i < kCardBodyFields; ++i) {
+      char head[4];
+      const size_t got = zip.Read(head, sizeof head);
+      if (!count(got) || got < sizeof head) break;
+      const int32_t length = Bytes4ToInt(std::string_view(head, sizeof head));
+      if (length < 0) break;
+      // One byte past the cap is enough to tell a body that passes it.
+      const int64_t want = length <= left ? length : left + 1;
+      std::string& text = body.Fields.emplace_back();
+      text.reserve(size_t(std::min(want, kTrustedFieldBytes)));
+      const size_t have = zip.AppendTo(text, size_t(want));
+      if (!count(have)) break;
+      if (int64_t(have) < length) {
+        body.LastPartial = true;
+        text.shrink_to_fit();
+        break;
+      }
+      if (i == kPictureField && options.OnPicture) options.OnPicture(text);
+    }
+    // What follows the fields still counts towards the cap and the checksum.
+    std::vector<char> rest(size_t(64) << 10);
+    while (!tooLarge && !zip.Ended()) {
+      const size_t got = zip.Read(rest.data(), rest.size());
+      if (!count(got) || got < rest.size()) break;
+    }
+    if (tooLarge)
+      error = err::kOutOfMemory;
+    else if (zip.Ended() || field.empty())
+      return true;
   } catch (const std::bad_alloc&) {
     error = err::kOutOfMemory;
   } catch (...) {
     error = err::kUnknownFormat;
   }
+  body = {};
   return false;
 }
 
@@ -154,8 +215,8 @@ TCardReadOutcome ReadCardData(std::string_view data, TLumigramInfo& info,
   if (magic != kCardMagic) return outcome;
   outcome.MagicMatched = true;
   try {
-    std::string body;
-    if (!Unpack(data.substr(zero + 1), options.MaxBodyBytes, body, outcome.Error)) return outcome;
+    TBodyFields body;
+    if (!UnpackFields(data.substr(zero + 1), options, body, outcome.Error)) return outcome;
     outcome.Error = err::kUnknownFormat;
     TBodyReader reader(body, info, outcome);
     std::string password;

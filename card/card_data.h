@@ -30,6 +30,11 @@ struct TCardReadOptions {
   // Asked when the stream carries a password; true when the user gave the
   // right one. Unset: nobody is asked (the viewer).
   std::function<bool(double password)> CheckPassword;
+  // Given the picture's bytes as soon as they are inflated, before the rest
+  // of the body (a sound, the message bitmap), so that the caller can decode
+  // them meanwhile; the record holds them only if the read gets that far
+  // without a fault. Must not raise.
+  std::function<void(std::string_view picture)> OnPicture;
   int64_t MaxBodyBytes = kMaxCardBodyBytes;
 };
 

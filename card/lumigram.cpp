@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <thread>
 
 #include "card/card_texts.h"
 #include "card/links.h"
@@ -26,6 +27,57 @@ constexpr int kFlashPeriod = 8;
 constexpr int64_t kMaxCursorFileBytes = int64_t(64) << 20;
 constexpr int64_t kMaxSoundFileBytes = int64_t(512) << 20;
 constexpr const char* kSoundTypes[] = {"WMA", "MP3", "WAV", "MID"};
+
+// The picture the bytes hold; empty when they do not decode.
+TBitmap DecodePicture(std::string_view bytes, int maxSide) {
+  TOptimisedImage image;
+  image.SetMaxSide(maxSide);
+  if (!image.FromBytes(bytes)) return {};
+  return image.TakePicture();
+}
+
+// Decodes a picture on a thread of its own. The worker sees only its own
+// copy of the bytes and its own image; the owner waits for it to finish.
+class TPictureWorker {
+ public:
+  TPictureWorker() = default;
+  TPictureWorker(const TPictureWorker&) = delete;
+  TPictureWorker& operator=(const TPictureWorker&) = delete;
+  ~TPictureWorker() { Wait(); }
+
+  void Start(std::string_view bytes, int maxSide) {
+    try {
+      bytes_.assign(bytes);
+      thread_ = std::thread([this, maxSide] {
+        try {
+          picture_ = DecodePicture(bytes_, maxSide);
+        } catch (...) {
+          picture_ = {};  // no memory: the white square
+        }
+      });
+    } catch (...) {
+      // No thread: the picture is decoded on the caller's as ever.
+    }
+  }
+
+  // The picture when the worker decoded these very bytes.
+  bool Take(const std::string& bytes, TBitmap& picture) {
+    if (!thread_.joinable()) return false;
+    Wait();
+    if (bytes != bytes_) return false;
+    picture = std::move(picture_);
+    return true;
+  }
+
+ private:
+  void Wait() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  std::string bytes_;
+  TBitmap picture_;
+  std::thread thread_;
+};
 
 }  // namespace
 
@@ -142,17 +194,19 @@ void TLumigram::Refresh(bool rebuildPicture) {
 }
 
 void TLumigram::RebuildPicture() {
-  info_.State.LayoutDirty = true;
+  TBitmap picture;
   try {
-    if (!info_.Picture.empty()) {
-      TOptimisedImage image;
-      image.SetMaxSide(max_picture_side_);
-      if (image.FromBytes(info_.Picture) && !image.Empty()) {
-        picture_ = image.Picture();
-        return;
-      }
-    }
+    if (!info_.Picture.empty()) picture = DecodePicture(info_.Picture, max_picture_side_);
   } catch (...) {
+  }
+  SetPicture(std::move(picture));
+}
+
+void TLumigram::SetPicture(TBitmap picture) {
+  info_.State.LayoutDirty = true;
+  if (!picture.Empty()) {
+    picture_ = std::move(picture);
+    return;
   }
   info_.Picture.clear();
   if (!picture_.SetSize(TOptimisedImage::kResetSide, TOptimisedImage::kResetSide)) picture_ = {};
@@ -298,6 +352,10 @@ bool TLumigram::LoadFromString(std::string_view data) {
   options.MaxBodyBytes = max_body_bytes_;
   if (!standalone_)
     options.CheckPassword = [this](double password) { return AskPassword(password); };
+  // The picture decodes on a worker while the rest of the body, often a
+  // sound of megabytes, inflates here.
+  TPictureWorker early;
+  options.OnPicture = [&](std::string_view picture) { early.Start(picture, max_picture_side_); };
   TCardReadOutcome outcome = ReadCardData(data, info_, options);
   if (!outcome.MagicMatched) {
     last_error_ = outcome.Error;
@@ -318,7 +376,11 @@ bool TLumigram::LoadFromString(std::string_view data) {
     }
   }
   Normalise();
-  RebuildPicture();
+  TBitmap picture;
+  if (early.Take(info_.Picture, picture))
+    SetPicture(std::move(picture));
+  else
+    RebuildPicture();
   ApplyCursor();
   info_.State.LayoutDirty = true;
   Compose();

@@ -180,6 +180,8 @@ class TLumigram final : private TCardWindowEvents {
   void DeleteSoundFiles();
   std::string SoundFileFor(const std::string& type);
   bool AskPassword(double password);
+  // The decoded picture, or the white square when it is empty.
+  void SetPicture(TBitmap picture);
 
   TCardPlatform& platform_;
   TTickClock clock_;

@@ -17,6 +17,11 @@ inline constexpr const char* kStyleCodeCaption = "Custom Frame Style Code";
 inline constexpr const char* kStyleCodeFont = "Courier";
 inline constexpr const char* kTextCaption = "Text";
 
+// Prompts of the element commands.
+inline constexpr const char* kTypeFrameSize = "Type a size for frame";
+inline constexpr const char* kAddressCaption = "Address";
+inline constexpr const char* kTypeAddress = "Type website or email address";
+
 // Password prompts carry the product's name as their caption.
 inline constexpr const char* kProductTitle = "Brimble Lumigram Creator";
 inline constexpr const char* kEnterPassword = "Enter password";

@@ -16,6 +16,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "card/lumigram.h"
 #include "card/lumigram_info.h"
@@ -205,6 +206,19 @@ class TLumigramCreator {
   // undo snapshot.
   bool PasteAllFrom(const std::string& file);
 
+  // ---- Shared by the element commands (element_files.cpp) ----
+  // Writes an element's file beside the target and renames it over, so a
+  // failed save keeps the old file: "File in use" / "Out of disk space".
+  bool WriteElementFile(const std::string& file, const std::string& bytes);
+  // Reads a file a user chose or another program left, at most maxBytes.
+  bool ReadElementFile(const std::string& file, std::string& bytes, int64_t maxBytes);
+  // The folder of the file an open dialog last chose; empty when it is gone.
+  std::string DialogFolder(TDialogSetting setting) const;
+  bool ViewDialogFolder(TDialogSetting setting);
+  // The element changed: the card lays itself out and repaints, and the main
+  // window hears of it.
+  void RepaintCard();
+
   // Command groups: each function returns its group's rows.
   static TCommandRows PictureCommands();
   static TCommandRows CursorCommands();
@@ -345,6 +359,11 @@ class TLumigramCreator {
   bool SaveMessageToFile(const std::string& file);
   bool SaveMessage(const std::string&);
   bool ViewMessageFolder(const std::string&);
+  // The message changed: the text window and the card show it.
+  void MessageChanged();
+  // Applies a whole "MSG1.0" file with one snapshot, or nothing of a
+  // damaged one ("Unknown format").
+  bool ApplyMessageFile(std::string_view bytes);
 
   // ---- Card as a whole (commands_card.cpp) ----
   bool QueryCanUndo(const std::string&);

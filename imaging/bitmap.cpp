@@ -13,7 +13,18 @@ int StrideFor(int width) {
   return (width * 3 + 3) & ~3;
 }
 
+// Grey levels, white above all, have three equal bytes: one memset.
+bool IsGrey(TColor colour) {
+  const uint8_t red = uint8_t(colour);
+  return uint8_t(colour >> 8) == red && uint8_t(colour >> 16) == red;
+}
+
 void FillRow(uint8_t* row, int width, TColor colour) {
+  if (width <= 0) return;
+  if (IsGrey(colour)) {
+    std::memset(row, uint8_t(colour), size_t(width) * 3);
+    return;
+  }
   for (int x = 0; x < width; ++x) PutColour(row + 3 * x, colour);
 }
 
@@ -41,15 +52,18 @@ bool TBitmap::SetSize(int width, int height, TColor fill) {
   const int stride = StrideFor(width);
   const int64_t bytes = int64_t(stride) * height;  // both at most kMaxSide: no overflow
   if (bytes > kMaxBytes) return false;
+  const int keepWidth = std::min(width, width_);
+  const int keepHeight = std::min(height, height_);
+  // A new grey picture without row padding is its fill byte throughout:
+  // written once instead of zeroed and then filled.
+  const bool oneFill = (keepWidth == 0 || keepHeight == 0) && stride == 3 * width && IsGrey(fill);
   std::vector<uint8_t> pixels;
   try {
-    pixels.assign(size_t(bytes), 0);
+    pixels.assign(size_t(bytes), oneFill ? uint8_t(fill) : 0);
   } catch (const std::bad_alloc&) {
     return false;
   }
-  const int keepWidth = std::min(width, width_);
-  const int keepHeight = std::min(height, height_);
-  for (int y = 0; bytes > 0 && y < height; ++y) {
+  for (int y = 0; !oneFill && bytes > 0 && y < height; ++y) {
     uint8_t* row = pixels.data() + size_t(y) * size_t(stride);
     int from = 0;
     if (y < keepHeight && keepWidth > 0) {

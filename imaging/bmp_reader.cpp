@@ -1,6 +1,7 @@
 #include "imaging/bmp_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "imaging/dib_format.h"
@@ -15,6 +16,21 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 // The largest file a picture within the size cap can need: 32 bits per pixel.
 constexpr int64_t kMaxFileBytes = int64_t(kMaxDibSide) * kMaxDibSide * 4 + 4096;
+
+// Plain 24-bit rows are stored as the bitmap keeps them (blue, green, red,
+// padded to 4 bytes): copied row by row, with the general decoder's rules for
+// data that stops short.
+void CopyRgb24Rows(const dib::TDibFormat& format, std::string_view bits, TBitmap& decoded) {
+  const uint64_t rowBytes = format.RowBytes();
+  for (int i = 0; i < format.Height; ++i) {
+    const uint64_t at = uint64_t(i) * rowBytes;
+    if (at >= bits.size()) break;
+    const uint64_t have = std::min<uint64_t>(rowBytes, bits.size() - at);
+    const uint64_t pixels = std::min<uint64_t>(uint64_t(format.Width), have / 3);
+    std::memcpy(decoded.ScanLine(format.TopDown ? i : format.Height - 1 - i), bits.data() + at,
+                size_t(pixels * 3));
+  }
+}
 
 bool DecodeParsed(std::string_view bytes, const dib::TDibFormat& format, TBitmap& bitmap,
                   int& bitsPerPixel, std::string& error, int maxSide) {
@@ -32,6 +48,12 @@ bool DecodeParsed(std::string_view bytes, const dib::TDibFormat& format, TBitmap
     }
     const std::string_view bits =
         format.BitsOffset < bytes.size() ? bytes.substr(size_t(format.BitsOffset)) : "";
+    if (format.BitCount == 24 && format.Compression == dib::kRgb) {
+      CopyRgb24Rows(format, bits, decoded);
+      bitmap = std::move(decoded);
+      bitsPerPixel = format.ReportedBits();
+      return true;
+    }
     // Pixels are drawn without their alpha, as the platform shows a bitmap.
     dib::DecodeDibPixels(format, bits, 0xFFFFFFFF, [&](int y, const uint32_t* pixels) {
       uint8_t* out = decoded.ScanLine(y);

@@ -241,10 +241,24 @@ void TCanvas::DrawTransparent(int x, int y, const TBitmap& source, TColor key) {
   TCopyPlan plan{};
   if (!PlanCopy(x, y, source, BoundsOf(source), ClipRect(), plan)) return;
   key &= 0xFFFFFF;
+  // Four key pixels as they lie in a row, so that the runs of background,
+  // most of a message bitmap, are passed over 12 bytes at a time.
+  uint8_t keyRun[12];
+  for (int i = 0; i < 4; ++i) {
+    keyRun[3 * i] = uint8_t(key >> 16);
+    keyRun[3 * i + 1] = uint8_t(key >> 8);
+    keyRun[3 * i + 2] = uint8_t(key);
+  }
   for (int row = 0; row < plan.height; ++row) {
     const uint8_t* in = source.ScanLine(plan.sourceY + row) + 3 * plan.sourceX;
     uint8_t* out = bitmap_.ScanLine(plan.destY + row) + 3 * plan.destX;
-    for (int col = 0; col < plan.width; ++col, in += 3, out += 3) {
+    int col = 0;
+    for (; col + 4 <= plan.width; col += 4, in += 12, out += 12) {
+      if (std::memcmp(in, keyRun, 12) == 0) continue;
+      for (int i = 0; i < 12; i += 3)
+        if (ColourAt(in + i) != key) std::memcpy(out + i, in + i, 3);
+    }
+    for (; col < plan.width; ++col, in += 3, out += 3) {
       if (ColourAt(in) != key) std::memcpy(out, in, 3);
     }
   }

@@ -13,12 +13,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "imaging/bitmap.h"
 #include "imaging/canvas.h"
-#include "util/geometry.h"
 #include "imaging/jpeg_reader.h"
 #include "util/general_error.h"
+#include "util/geometry.h"
 #include "util/stream.h"
 
 namespace lumigram {
@@ -39,6 +40,9 @@ class TOptimisedImage {
   TOptimisedImage() = default;
 
   const TBitmap& Picture() const { return picture_; }
+  // Moves the picture out, leaving the image empty: a decoded photograph is
+  // megabytes not worth copying.
+  TBitmap TakePicture() { return std::exchange(picture_, TBitmap()); }
   int Width() const { return picture_.Width(); }
   int Height() const { return picture_.Height(); }
   bool Empty() const { return picture_.Empty(); }

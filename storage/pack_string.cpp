@@ -24,14 +24,13 @@ bool PackString(std::string& data, std::string& error) {
 bool UnpackString(std::string& data, std::string& error, int64_t maxBytes) {
   error = err::kUnknownFormat;
   try {
-    // ReadField copies no more than the data holds, whatever length it claims.
+    // The field is inflated where it lies; a length past the data fails here.
     size_t offset = 0;
-    std::string field;
-    if (!ReadField(data, offset, field)) return false;
+    std::string_view field;
+    if (!ReadFieldView(data, offset, field)) return false;
     error = err::kOutOfMemory;
-    TStringStream source(std::move(field));
     std::string inflated;
-    if (!InflateAll(source, inflated, maxBytes)) return false;
+    if (!InflateAll(field, inflated, maxBytes)) return false;
     data = std::move(inflated);
     return true;
   } catch (...) {

@@ -1,6 +1,9 @@
 #include "storage/zlib_codec.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "storage/memory_inflater.h"
 
 namespace lumigram {
 
@@ -26,6 +29,21 @@ bool InflateAll(TStream& source, std::string& inflated, int64_t maxBytes) {
   }
   // Data cut short would otherwise pass for a smaller file.
   if (!zip.Ended() && !noInput) throw EDecompressionError(kZlibErrorText);
+  return true;
+}
+
+bool InflateAll(std::string_view packed, std::string& inflated, int64_t maxBytes) {
+  inflated.clear();
+  TMemoryInflater zip(packed);
+  // One byte past the cap tells a stream that passes it.
+  const auto room = uint64_t(std::max<int64_t>(maxBytes, 0)) + 1;
+  const size_t ask = size_t(std::min<uint64_t>(room, SIZE_MAX));
+  if (zip.AppendTo(inflated, ask) > size_t(std::max<int64_t>(maxBytes, 0))) {
+    inflated.clear();
+    inflated.shrink_to_fit();
+    return false;
+  }
+  if (!zip.Ended() && !packed.empty()) throw EDecompressionError(kZlibErrorText);
   return true;
 }
 

@@ -23,6 +23,9 @@ inline constexpr int64_t kMaxInflatedBytes = int64_t(256) << 20;
 // EDecompressionError on corrupt data and on a stream that stops before its
 // end; no bytes at all inflate to nothing.
 bool InflateAll(TStream& source, std::string& inflated, int64_t maxBytes = kMaxInflatedBytes);
+// The same for a zlib stream in memory, inflated in place into inflated.
+bool InflateAll(std::string_view packed, std::string& inflated,
+                int64_t maxBytes = kMaxInflatedBytes);
 
 // One complete zlib stream of the bytes. Raises on a zlib failure.
 std::string DeflateAll(std::string_view bytes, TCompressionLevel level);

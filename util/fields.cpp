@@ -1,5 +1,6 @@
 #include "util/fields.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -40,11 +41,19 @@ void AppendField(std::string& text, std::string_view field) {
 }
 
 bool ReadField(std::string_view text, size_t& offset, std::string& field) {
+  std::string_view view;
+  const size_t start = offset;
+  const bool whole = ReadFieldView(text, offset, view);
+  if (offset != start) field.assign(view);
+  return whole;
+}
+
+bool ReadFieldView(std::string_view text, size_t& offset, std::string_view& field) {
   const std::string_view rest = offset < text.size() ? text.substr(offset) : std::string_view();
   const int32_t length = Bytes4ToInt(rest);
   if (length < 0) return false;
   const std::string_view body = rest.substr(std::min<size_t>(4, rest.size()));
-  field.assign(body.substr(0, size_t(length)));
+  field = body.substr(0, size_t(length));
   offset += 4 + size_t(length);
   return body.size() >= size_t(length);
 }

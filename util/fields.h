@@ -21,5 +21,7 @@ void AppendField(std::string& text, std::string_view field);
 // the result tells whether all its bytes were present; fewer than 4 bytes left
 // read as a length of 0. Never copies more than the text holds.
 bool ReadField(std::string_view text, size_t& offset, std::string& field);
+// The same without copying: field views the bytes inside text.
+bool ReadFieldView(std::string_view text, size_t& offset, std::string_view& field);
 
 }  // namespace lumigram

@@ -62,7 +62,16 @@ bool ConvertBitmap(const TBitmap& bitmap, const TPixelFormat& format, uint8_t* d
     const uint8_t* source = bitmap.ScanLine(y);
     uint8_t* out = destination + size_t(y) * size_t(stride);
     if (plain) {
-      for (int x = 0; x < width; ++x, source += 3, out += 4) {
+      // Four bytes read, the fourth masked off: one load and one store a
+      // pixel. The row's last pixel is copied bytewise, since four bytes from
+      // it could run past the bitmap.
+      for (int x = 0; x + 1 < width; ++x, source += 3, out += 4) {
+        uint32_t pixel;
+        std::memcpy(&pixel, source, 4);
+        pixel = std::endian::native == std::endian::little ? pixel & 0xFFFFFF : pixel & 0xFFFFFF00;
+        std::memcpy(out, &pixel, 4);
+      }
+      if (width > 0) {
         out[0] = source[0];
         out[1] = source[1];
         out[2] = source[2];

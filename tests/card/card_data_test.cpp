@@ -226,6 +226,65 @@ TEST(CardData, BodyLargerThanTheCapIsRefused) {
   EXPECT_EQ(outcome.Error, err::kOutOfMemory);
 }
 
+// The body is inflated field by field into the record's own strings: what
+// that must keep from reading a flat body.
+TEST(CardData, FieldsInflateInPlaceWithTheFlatBodyRules) {
+  std::vector<std::string> fields = TableFields();
+  std::string sound;
+  for (int i = 0; i < 700000; ++i) sound += char((i * 7919) >> 3);  // several append pieces
+  fields[4] = sound;
+  auto body = [&](int count) {
+    std::string b;
+    for (int i = 0; i < count; ++i) b += Field(fields[size_t(i)]);
+    return b;
+  };
+  auto card = [](const std::string& b) {
+    return std::string("LG1.0") + '\0' + Field(StoredZlib(b));
+  };
+  {
+    // A large field arrives whole; bytes after the last field are ignored.
+    TLumigramInfo info;
+    const TCardReadOutcome outcome = ReadCardData(card(body(21) + "trailing"), info);
+    ASSERT_TRUE(outcome.Complete) << outcome.Error;
+    EXPECT_EQ(info.Sound, sound);
+    EXPECT_EQ(info.Author, "Ann\r\nBee");
+  }
+  {
+    // The body ends inside the sound: what it held of it is kept.
+    TLumigramInfo info;
+    const std::string cut = body(5).substr(0, body(4).size() + 4 + 1000);
+    const TCardReadOutcome outcome = ReadCardData(card(cut), info);
+    EXPECT_FALSE(outcome.Complete);
+    EXPECT_EQ(outcome.Error, err::kUnknownFormat);
+    EXPECT_EQ(info.Cursor, "CURSOR");
+    EXPECT_EQ(info.Sound, sound.substr(0, 1000));
+    EXPECT_EQ(info.SoundType, "");
+  }
+  {
+    // A length of 2 GB over a few bytes: refused as the short field it is.
+    TLumigramInfo info;
+    const TCardReadOutcome outcome =
+        ReadCardData(card(body(4) + IntToBytes4(0x7FFFFFFF) + "RIFF"), info);
+    EXPECT_EQ(outcome.Error, err::kUnknownFormat);
+    EXPECT_EQ(info.Sound, "RIFF");
+  }
+  {
+    // Trailing bytes count towards the cap, and a cut stream is damaged
+    // even when all 21 fields came before the cut.
+    TLumigramInfo info;
+    TCardReadOptions options;
+    options.MaxBodyBytes = int64_t(body(21).size()) + 3;
+    EXPECT_EQ(ReadCardData(card(body(21) + "1234"), info, options).Error, err::kOutOfMemory);
+    EXPECT_TRUE(info.Sound.empty());
+    std::string cutStream = StoredZlib(body(21) + "1234");
+    cutStream.resize(cutStream.size() - 6);
+    const TCardReadOutcome outcome =
+        ReadCardData(std::string("LG1.0") + '\0' + Field(cutStream), info);
+    EXPECT_EQ(outcome.Error, err::kUnknownFormat);
+    EXPECT_TRUE(info.Sound.empty()) << "a damaged body gives the defaults";
+  }
+}
+
 // A card with every element, written and read back.
 TLumigramInfo EveryElement() {
   TLumigramInfo info;
@@ -270,6 +329,34 @@ TEST(CardData, RoundTripThroughTheCard) {
   EXPECT_EQ(editor.Card->PictureBitmap().Width(), 40);
   ASSERT_EQ(editor.Platform.DialogsDouble.Shown.size(), 1u);
   EXPECT_EQ(editor.Platform.DialogsDouble.Shown[0].Text, "Enter password");
+}
+
+// The picture starts decoding before the rest of the body has arrived; the
+// card shows it only if the body then reads without a fault.
+TEST(CardData, PictureDecodedEarlyIsShownOnlyFromASoundBody) {
+  std::vector<std::string> fields = TableFields();
+  fields[2] = PictureBytes(40, 30, RGB(10, 200, 30));
+  fields[4] = std::string(300000, 's');
+  const std::string good = Stream(fields);
+  std::string damaged = good;
+  damaged[damaged.size() - 1] ^= 0x55;
+  std::vector<std::string> broken = fields;
+  broken[2] = broken[2].substr(0, broken[2].size() / 2);  // a picture that does not decode
+
+  TCardOnDouble card;
+  ASSERT_TRUE(card.Card->LoadFromString(good)) << card.Card->LastError();
+  EXPECT_EQ(card.Card->PictureBitmap().Width(), 40);
+  EXPECT_EQ(card.Card->PictureBitmap().GetPixel(5, 5), RGB(10, 200, 30));
+
+  EXPECT_FALSE(card.Card->LoadFromString(damaged));
+  EXPECT_EQ(card.Card->LastError(), err::kUnknownFormat);
+  EXPECT_TRUE(card.Card->Info().Picture.empty());
+  EXPECT_EQ(card.Card->PictureBitmap().Width(), 300) << "the white square, not the early picture";
+
+  ASSERT_TRUE(card.Card->LoadFromString(Stream(broken))) << card.Card->LastError();
+  EXPECT_TRUE(card.Card->Info().Picture.empty());
+  EXPECT_EQ(card.Card->PictureBitmap().Width(), 300);
+  EXPECT_EQ(card.Card->PictureBitmap().GetPixel(5, 5), kWhite);
 }
 
 TEST(CardData, WrongOrCancelledPasswordShowsTheDefaults) {

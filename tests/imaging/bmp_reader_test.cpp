@@ -188,6 +188,48 @@ TEST(BmpReaderTest, CutOffPixelsStayWhite) {
                                       "0004...."}));
 }
 
+// Plain 24-bit rows take a shortcut; 32-bit rows of the same pixels go the
+// general way. Odd widths have padded rows; both row orders; a file cut
+// inside a pixel.
+TEST(BmpReaderTest, TwentyFourBitRowsReadAsTheGeneralDecoderReadsThem) {
+  auto pixel = [](int x, int y) { return RGB(x * 37 + y, 255 - x * 11, y * 53 + 7); };
+  for (int width : {1, 2, 3, 5, 13}) {
+    for (int height : {3, -3}) {
+      const int rows = height < 0 ? -height : height;
+      std::string rgb24, rgb32;
+      for (int i = 0; i < rows; ++i) {
+        const int y = height < 0 ? i : rows - 1 - i;
+        for (int x = 0; x < width; ++x) {
+          const TColor c = pixel(x, y);
+          const std::string bgr = {char(c >> 16), char(c >> 8), char(c)};
+          rgb24 += bgr;
+          rgb32 += bgr + '\0';
+        }
+        rgb24.append(size_t((4 - width * 3 % 4) % 4), '\x55');
+      }
+      TBitmap fast, general;
+      int bits = 0;
+      std::string error;
+      ASSERT_TRUE(ReadBmpFile(FileWithHeader(width, height, 24, 0, rgb24), fast, bits, error));
+      EXPECT_EQ(bits, 24);
+      ASSERT_TRUE(ReadBmpFile(FileWithHeader(width, height, 32, 0, rgb32), general, bits, error));
+      ASSERT_EQ(fast, general) << width << " x " << height;
+      EXPECT_EQ(fast.GetPixel(width - 1, 0), pixel(width - 1, 0));
+      // Cut two bytes into the second stored row's second pixel.
+      const size_t rowBytes = size_t(width * 3 + 3) / 4 * 4;
+      const std::string cut = FileWithHeader(width, height, 24, 0, rgb24.substr(0, rowBytes + 5));
+      ASSERT_TRUE(ReadBmpFile(cut, fast, bits, error));
+      for (int i = 0; i < rows; ++i) {
+        const int y = height < 0 ? i : rows - 1 - i;
+        for (int x = 0; x < width; ++x) {
+          const bool present = i == 0 || (i == 1 && x == 0);
+          EXPECT_EQ(fast.GetPixel(x, y), present ? pixel(x, y) : kWhite) << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST(BmpReaderTest, RefusesMalformedAndUnsupportedHeaders) {
   const std::string pixels(64, '\0');
   struct TCase {

@@ -182,6 +182,25 @@ TEST(Canvas, TransparentCopyLeavesOutTheKeyColour) {
   EXPECT_EQ(PixelMap(bitmap, kLegend), (Rows{"#...", "#.#.", "..#."}));
 }
 
+// Background runs are skipped four pixels at a time: lone pixels at every
+// place in such a block, and a row end that is not a whole block.
+TEST(Canvas, TransparentCopyFindsLonePixelsBetweenKeyRuns) {
+  const Rows glyphRows = {"bbbbbbbbbbbbb", "#bbbbbbbbbbbo", "bb#bbb#bbbbbb", "bbbobbbb#bb#b"};
+  TBitmap glyph;
+  glyph.SetSize(13, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 13; ++x) {
+      const char c = glyphRows[size_t(y)][size_t(x)];
+      glyph.SetPixel(x, y, c == 'b' ? kBlue : c == '#' ? kBlack : kRed);
+    }
+  TBitmap bitmap = White(15, 5);
+  TCanvas canvas(bitmap);
+  canvas.DrawTransparent(1, 1, glyph, kBlue);
+  EXPECT_EQ(PixelMap(bitmap, kLegend),
+            (Rows{"...............", "...............", ".#...........o.", "...#...#.......",
+                  "....o....#..#.."}));
+}
+
 TEST(Canvas, NothingOutsideTheClipChangesWhateverTheArguments) {
   static constexpr int kValues[] = {INT_MIN, INT_MIN + 1, -1000000000, -7,     -1, 0, 1, 3, 5, 8,
                                     9,       1000000000,  INT_MAX - 1, INT_MAX};

@@ -64,6 +64,27 @@ TEST(Utf8Test, WalksCodePointsAndSurvivesBrokenText) {
   EXPECT_EQ(KeySymCodePoint(0xFF0D), 0u);  // Return
 }
 
+TEST(PixelFormatTest, CommonServerPathAgreesWithThePixelValuesOnOddWidths) {
+  for (int width : {1, 2, 5, 7}) {
+    TBitmap bitmap;
+    ASSERT_TRUE(bitmap.SetSize(width, 3));
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < width; ++x) bitmap.SetPixel(x, y, RGB(x * 40 + 1, y * 70 + 2, 255 - x));
+    const TPixelFormat format;
+    const int stride = width * 4 + 4;
+    std::vector<uint8_t> out(size_t(stride) * 3, 0xEE);
+    ASSERT_TRUE(ConvertBitmap(bitmap, format, out.data(), stride));
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < width; ++x) {
+        uint32_t pixel = 0;
+        for (int i = 0; i < 4; ++i) pixel |= uint32_t(out[size_t(y * stride + 4 * x + i)]) << (8 * i);
+        EXPECT_EQ(pixel, format.PixelOf(bitmap.GetPixel(x, y))) << width << ": " << x << "," << y;
+      }
+    // Nothing written past the row's pixels.
+    EXPECT_EQ(out[size_t(stride - 1)], 0xEE);
+  }
+}
+
 TEST(PixelFormatTest, WritesEveryTrueColourLayout) {
   TBitmap bitmap;
   ASSERT_TRUE(bitmap.SetSize(2, 2));
