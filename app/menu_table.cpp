@@ -176,7 +176,11 @@ constexpr auto kRows = std::to_array<TMenuRow>({
     Cmd("AutoColor4", "Auto Colo&r", "", 42, 42),
     Cmd("Color4", "C&olor...", "F7", 38, 37),
     WithRelabel(Sub("Size4", "S&ize"), TMenuRelabel::FrameSize),
-    Cmd("Define1", "&Define...", "Ctrl+D", 40, kAlways),
+    [] {
+      TMenuRow row = Cmd("Define1", "&Define...", "Ctrl+D", 40, kAlways);
+      row.Depth = 2;
+      return row;
+    }(),
     Sep(2),
     Radio("Border4", "&Border", "", 39, "1", K::FrameSize, 3),
     Radio("Fine4", "&Fine", "", 39, "12", K::FrameSize, 3),
@@ -263,6 +267,21 @@ constexpr auto kRows = std::to_array<TMenuRow>({
     Own("HomePage1", "&Home Page...", "", A::WebPage, kMakerHomePage),
     Own("Support1", "&Support...", "", A::WebPage, kMakerSupportPage),
 });
+
+// Every row sits directly under a submenu: one level deeper than a submenu
+// row, or at most as deep as the row before it.
+constexpr bool TreeIsWellFormed() {
+  int depth = -1;
+  bool afterSubmenu = true;
+  for (const TMenuRow& row : kRows) {
+    if (row.Depth < 0 || row.Depth > depth + (afterSubmenu ? 1 : 0)) return false;
+    if (row.Depth == 0 && row.Action != A::Submenu) return false;
+    depth = row.Depth;
+    afterSubmenu = row.Action == A::Submenu;
+  }
+  return true;
+}
+static_assert(TreeIsWellFormed(), "a menu row is deeper than its place allows");
 
 }  // namespace
 
