@@ -210,7 +210,10 @@ void TForm1::ShowError(const std::string& text) {
 void TForm1::closeEvent(QCloseEvent* event) {
   // The window is never closed by the window system, only by CloseApplication.
   event->ignore();
-  CloseApplication();
+  try {
+    CloseApplication();
+  } catch (...) {
+  }
 }
 
 void TForm1::CloseApplication() {
@@ -316,6 +319,15 @@ bool TForm1::RunMenuItem(std::string_view name) {
 void TForm1::MenuChosen(const TMenuRow& row) {
   // Commands never nest: a shortcut arriving while busy is dropped.
   if (!editor_ || IsBusy()) return;
+  // Nothing may escape into Qt's event loop; a failed handler changes nothing more.
+  try {
+    RunMenuRow(row);
+  } catch (...) {
+    if (editor_ && IsBusy()) SetBusy(false);
+  }
+}
+
+void TForm1::RunMenuRow(const TMenuRow& row) {
   switch (row.Action) {
     case TMenuAction::Submenu:
     case TMenuAction::Separator:

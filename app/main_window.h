@@ -95,6 +95,7 @@ class TForm1 final : public QMainWindow, private TMenuHost, public TShellHost {
   std::string MenuSoundClipboardType() override;
   bool MenuStayOnTop() override { return IsStayOnTop(); }
   void MenuChosen(const TMenuRow& row) override;
+  void RunMenuRow(const TMenuRow& row);
 
   void FormResize();
   void ShowError(const std::string& text);
