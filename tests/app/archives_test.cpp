@@ -31,7 +31,7 @@ TEST(BuiltArchives, CoreCarriesTheBuiltViewerAndADecodableSplash) {
   EXPECT_TRUE(content.ViewerImage == viewer) << "the packed viewer is not the one just built";
   ASSERT_TRUE(content.HasSplash);
   EXPECT_EQ(content.Splash.Width(), 334);
-  EXPECT_EQ(content.Splash.Height(), 163);
+  EXPECT_EQ(content.Splash.Height(), 220);
 }
 
 TEST(BuiltArchives, ArchivesRideInBitmapCarriers) {
@@ -130,8 +130,8 @@ TEST(SupportArchive, BuiltArchiveFillsTheLibrary) {
   ResetHome();
   std::string error;
   ASSERT_TRUE(ExtractSupportFiles(EmbeddedArchives().Support, MakerFolder(), error)) << error;
-  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Documents/welcome.txt"));
-  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Pictures/sample1.jpg"));
+  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Messages/birthday.msg"));
+  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Pictures/meadow.jpg"));
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST(MainWindow, SettingsAreWrittenAtFirstStartAndAtClose) {
   {
     TFormOnDouble form;
     EXPECT_FALSE(form->IsStayOnTop());
-    EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Documents/welcome.txt"));
+    EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Messages/birthday.msg"));
     EXPECT_EQ(IniValue("Settings", "OnTop"), "0");
     EXPECT_EQ(IniValue("Version", "Version"), "2.00.2181");
     EXPECT_EQ(IniValue("Version", "SupportFiles"), "1.00.2123");
@@ -165,12 +165,12 @@ TEST(MainWindow, SettingsAreWrittenAtFirstStartAndAtClose) {
     EXPECT_EQ(form.Terminations, 1);
   }
   EXPECT_EQ(IniValue("Settings", "OnTop"), "1");
-  ASSERT_TRUE(DeleteFileIfExists(MakerFolder() + "Documents/welcome.txt"));
+  ASSERT_TRUE(DeleteFileIfExists(MakerFolder() + "Messages/birthday.msg"));
   {
     TFormOnDouble form;
     EXPECT_TRUE(form->IsStayOnTop());
     EXPECT_FALSE(form->SupportFilesNeeded());
-    EXPECT_FALSE(FileExistsNotFolder(MakerFolder() + "Documents/welcome.txt"));
+    EXPECT_FALSE(FileExistsNotFolder(MakerFolder() + "Messages/birthday.msg"));
   }
 }
 
@@ -178,26 +178,26 @@ TEST(MainWindow, OtherSupportFilesVersionExtractsAgainKeepingTheUsersFiles) {
   ResetHome();
   { TFormOnDouble form; }
   std::string error;
-  ASSERT_TRUE(WriteStringToFile(MakerFolder() + "Pictures/sample1.jpg", "mine", error));
-  ASSERT_TRUE(DeleteFileIfExists(MakerFolder() + "Documents/welcome.txt"));
+  ASSERT_TRUE(WriteStringToFile(MakerFolder() + "Pictures/meadow.jpg", "mine", error));
+  ASSERT_TRUE(DeleteFileIfExists(MakerFolder() + "Messages/birthday.msg"));
   SetIniValue("Version", "SupportFiles", "0.99");
   SetIniValue("Settings", "OnTop", "yes");
   TFormOnDouble form;
   EXPECT_FALSE(form->IsStayOnTop());
-  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Documents/welcome.txt"));
-  EXPECT_EQ(FileBytes(MakerFolder() + "Pictures/sample1.jpg"), "mine");
+  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Messages/birthday.msg"));
+  EXPECT_EQ(FileBytes(MakerFolder() + "Pictures/meadow.jpg"), "mine");
 }
 
 TEST(MainWindow, ExtractSupportFilesCommandAsksFirst) {
   TFormOnDouble form;
-  ASSERT_TRUE(DeleteFileIfExists(MakerFolder() + "Documents/welcome.txt"));
+  ASSERT_TRUE(DeleteFileIfExists(MakerFolder() + "Messages/birthday.msg"));
   form->RunMenuItem("ExtractSupportFiles1");
   ASSERT_FALSE(form.Services.Boxes.empty());
   EXPECT_EQ(form.Services.Boxes.back().Text, "Extract Support Files?");
-  EXPECT_FALSE(FileExistsNotFolder(MakerFolder() + "Documents/welcome.txt"));
+  EXPECT_FALSE(FileExistsNotFolder(MakerFolder() + "Messages/birthday.msg"));
   form.Services.YesNoAnswers.push_back(true);
   form->RunMenuItem("ExtractSupportFiles1");
-  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Documents/welcome.txt"));
+  EXPECT_TRUE(FileExistsNotFolder(MakerFolder() + "Messages/birthday.msg"));
   EXPECT_EQ(form.ErrorBoxes(), 0);
 }
 
