@@ -31,4 +31,10 @@ std::string CompanionToolFile(const TCompanionTool& tool);
 // The program file exists and may be run.
 bool CompanionToolPresent(const TCompanionTool& tool);
 
+// The tools installed beside the program go into the tools folder, so the
+// menu finds them: each is copied when the copy there is missing or is not
+// the same build (another size or time). Tools that are not beside the
+// program (the creator started from its library copy) are left alone.
+void CopyCompanionToolsToLibrary(const std::string& programFile);
+
 }  // namespace lumigram

@@ -100,6 +100,7 @@ bool TForm1::FormCreate(TCardPlatform& platform, TEditorServices& services,
     // 12-13: the copy the card viewer's Edit action starts, and a card named
     // on the command line.
     CopyProgramToLibrary();
+    CopyCompanionToolsToLibrary(options_.ProgramFile);
     if (!options_.Arguments.empty() && !options_.Arguments[0].empty())
       RunCommand(207, options_.Arguments[0]);
 
