@@ -5,8 +5,7 @@ namespace lumigram::language_text {
 
 inline constexpr const char* kCaption = "Language";
 inline constexpr const char* kChoose = "Choose the language of Brimble Lumigram Creator:";
-inline constexpr const char* kRestart =
-    "The new language shows the next time Brimble Lumigram Creator starts.";
+inline constexpr const char* kRestart = "Restart Brimble Lumigram Creator to see the new language.";
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kCancel = "Cancel";
 
