@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench fuzz package format clean
 
 all: build
 
@@ -30,6 +30,14 @@ bench:
 	@cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/*_bench; do echo "== $$b"; $$b; done
 
+# A Debian package of a release build, in build-package/.
+package:
+	@scripts/install-deps.sh
+	@cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIGRAM_TESTS=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack -G DEB
+	@ls build-package/*.deb
+
 # Builds every fuzzer with clang and runs each one briefly.
 FUZZ_SECONDS ?= 20
 # Every library is instrumented too, so libFuzzer sees coverage inside the readers.
@@ -46,4 +54,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) build-bench build-fuzz
+	@rm -rf $(BUILD_DIR) build-bench build-fuzz build-package

@@ -36,3 +36,10 @@ foreach(language IN LISTS LUMIGRAM_LANGUAGES)
     ${LUMIGRAM_CONTENT_DIR}/languages/${language}/language.llf
     ${LUMIGRAM_CONTENT_DIR}/languages/${language}/language.ll2)
 endforeach()
+
+# The desktop icon: scalable, and in pixels at each size.
+set(LUMIGRAM_ICON_SIZES 48 128 256)
+set(LUMIGRAM_ICON_SVG ${LUMIGRAM_CONTENT_DIR}/icons/lumigram-creator.svg)
+list(TRANSFORM LUMIGRAM_ICON_SIZES PREPEND ${LUMIGRAM_CONTENT_DIR}/icons/ OUTPUT_VARIABLE icon_stems)
+list(TRANSFORM icon_stems APPEND .png OUTPUT_VARIABLE LUMIGRAM_ICON_PNGS)
+unset(icon_stems)

@@ -14,6 +14,8 @@ packages=(
   qt6-base-dev  # the creator: Qt 6 Widgets with PrintSupport and the offscreen platform its tests use
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
+  dpkg-dev  # dpkg-shlibdeps, for the Debian package's dependencies
+  desktop-file-utils appstream  # the tests validate the desktop entries and the metainfo
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
   # Sound: GStreamer's headers to build (the programs load the library at run
   # time); playbin, WAV and MP3 (base, good), MIDI through FluidSynth with a

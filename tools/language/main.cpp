@@ -58,12 +58,12 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  // Qt takes its own options (-platform, ...) off the line first.
-  QApplication app(argc, argv);
+  // Any other line is a mistake of a script, never a wish for the window.
   if (argc > 1) {
     std::fputs(kUsage, stderr);
     return 2;
   }
+  QApplication app(argc, argv);
   TLanguageDialog dialog(languages, LanguageFolder());
   return dialog.exec() == QDialog::Accepted ? 0 : 1;
 }
