@@ -3,11 +3,13 @@
 // lets a person open a card from a stranger without running the program that
 // card carries.
 
+#include <fontconfig/fontconfig.h>
 #include <time.h>
 
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "card/lumigram.h"
 #include "platform/gst/gst_sound_device.h"
@@ -39,8 +41,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lumigram-viewer: %s\n", error.c_str());
     return 2;
   }
+  // Reading fontconfig's configuration is the slowest step before the card
+  // can be drawn (its labels need a font); it runs while the display opens.
+  std::thread fonts([] { FcInit(); });
   TX11App app;
-  if (!app.Open("", error)) {
+  const bool opened = app.Open("", error);
+  fonts.join();
+  if (!opened) {
     std::fprintf(stderr, "lumigram-viewer: %s\n", error.c_str());
     return 1;
   }
