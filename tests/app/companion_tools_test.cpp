@@ -27,6 +27,7 @@ TEST(CompanionTools, ToolBesideTheProgramIsCopiedAtStartUpAndRefreshedWhenItChan
   const std::string bin = MakerFolder() + "installed/";
   const std::string tool = bin + LanguageTool().Program;
   std::string error;
+  ASSERT_TRUE(ForceFolder(bin));
   ASSERT_TRUE(WriteStringToFile(bin + "lumigram-creator", "creator", error, true));
   ASSERT_TRUE(WriteStringToFile(tool, "tool, first build", error, true));
   Age(tool, 100);

@@ -91,7 +91,7 @@ TEST(DesktopEntry, ViewerOpensCardFilesButStaysOutOfTheMenus) {
 TEST(DesktopFiles, CardTypeIsKnownByTheMarkAtTheCardDataOffsetNotByItsName) {
   const std::string xml = Read(DesktopFile("lumigram-card.xml"));
   EXPECT_NE(xml.find("<mime-type type=\"" + std::string(kCardType) + "\">"), std::string::npos);
-  const std::regex match(R"(<match type="string" value="LG1\.0" offset="(\d+)"/>)");
+  const std::regex match(R"re(<match type="string" value="LG1\.0" offset="(\d+)"/>)re");
   std::smatch found;
   ASSERT_TRUE(std::regex_search(xml, found, match));
   EXPECT_EQ(std::stoll(found[1]), kCardDataOffset);
