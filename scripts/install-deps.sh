@@ -24,6 +24,8 @@ packages=(
   libgstreamer1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav timgm6mb-soundfont
+  # The help pages are checked in a real browser, offline.
+  chromium
 )
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
