@@ -31,4 +31,12 @@ bool Utf8ToCodePage(std::string_view utf8, std::string_view codePage, std::strin
 std::string CharsetToUtf8(std::string_view bytes, int charset);
 std::string Utf8ToCharset(std::string_view utf8, int charset);
 
+// The program's texts as a window shows them. Texts are 8-bit: the English
+// ones ASCII, typed text and file names UTF-8, the translations of a
+// language file in its Windows code page (Western, Windows-1252, for the
+// languages we ship). Valid UTF-8 is kept as it is; anything else is read as
+// Windows-1252.
+bool IsValidUtf8(std::string_view text);
+std::string DisplayUtf8(std::string_view text);
+
 }  // namespace lumigram

@@ -1,6 +1,7 @@
 #include "windows/file_filter.h"
 
 #include "util/text.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace lumigram {
 
@@ -27,7 +28,7 @@ std::string Trimmed(const std::string& text) {
 // The name without a "(...)" of its own at its end: the dialog shows the
 // patterns it really matches there instead.
 QString BareName(const std::string& name) {
-  QString shown = QString::fromStdString(name).trimmed();
+  QString shown = ShownText(name).trimmed();
   if (shown.endsWith(QLatin1Char(')'))) {
     const qsizetype open = shown.lastIndexOf(QLatin1Char('('));
     if (open > 0) shown = shown.left(open).trimmed();
@@ -61,7 +62,7 @@ QStringList QtNameFilters(const std::string& filter) {
   for (const TFilterEntry& entry : ParseFilter(filter)) {
     QStringList patterns;
     for (const std::string& pattern : entry.Patterns) {
-      QString qt = QString::fromStdString(LowerAscii(pattern));
+      QString qt = ShownText(LowerAscii(pattern));
       if (qt == QLatin1String("*.*")) qt = QStringLiteral("*");
       if (!patterns.contains(qt)) patterns.push_back(qt);
     }

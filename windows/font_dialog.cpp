@@ -10,6 +10,7 @@
 #include "lang/translate.h"
 #include "windows/font_mapping.h"
 #include "windows/window_texts.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace lumigram {
 
@@ -37,7 +38,7 @@ QIcon Swatch(TColor colour) {
 }
 
 void AddColour(QComboBox* list, const char* name, TColor colour) {
-  list->addItem(Swatch(colour), QString::fromStdString(TranslateLite(name)), uint(colour));
+  list->addItem(Swatch(colour), ShownText(TranslateLite(name)), uint(colour));
 }
 
 // Where the effects check boxes are, so that the colour goes with them.
@@ -71,7 +72,7 @@ TFontDialog::TFontDialog(const TFont& start, QWidget* parent)
   colours_->setCurrentIndex(current);
 
   auto* row = new QHBoxLayout;
-  auto* label = new QLabel(QString::fromStdString(TranslateLite(window_text::kColor)));
+  auto* label = new QLabel(ShownText(TranslateLite(window_text::kColor)));
   label->setBuddy(colours_);
   row->addWidget(label);
   row->addWidget(colours_, 1);

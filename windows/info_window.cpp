@@ -10,6 +10,7 @@
 #include "windows/font_mapping.h"
 #include "windows/info_markup.h"
 #include "windows/window_texts.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace lumigram {
 
@@ -49,7 +50,7 @@ void CenterOnScreen(QWidget& window) {
 }  // namespace
 
 TInfoWindow::TInfoWindow(QWidget* parent) : QDialog(parent), text_(new QTextEdit(this)) {
-  setWindowTitle(QString::fromStdString(TranslateLite(window_text::kInformation)));
+  setWindowTitle(ShownText(TranslateLite(window_text::kInformation)));
   setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   auto* layout = new QVBoxLayout(this);
@@ -91,20 +92,20 @@ void TInfoWindow::SetWindowSize(int width, int height) {
 }
 
 void TInfoWindow::SetCaption(const std::string& caption) {
-  setWindowTitle(QString::fromStdString(caption));
+  setWindowTitle(ShownText(caption));
 }
 
 void TInfoWindow::Render() {
   text_->clear();
   const int size = std::clamp(font_size_, 1, kMaxFontSize);
-  const QString family = QString::fromStdString(font_name_);
+  const QString family = ShownText(font_name_);
   QTextCursor cursor(text_->document());
   bool first = true;
   for (const TInfoLine& line : ParseInfoMarkup(Report())) {
     const QTextCharFormat format = StyleFormat(line.Style, family, size);
     if (!first) cursor.insertBlock(QTextBlockFormat(), format);
     cursor.setCharFormat(format);
-    cursor.insertText(QString::fromStdString(line.Text), format);
+    cursor.insertText(ShownText(line.Text), format);
     first = false;
   }
   text_->moveCursor(QTextCursor::Start);

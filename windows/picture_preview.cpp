@@ -13,6 +13,7 @@
 #include "util/stream.h"
 #include "util/text.h"
 #include "windows/window_texts.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace lumigram {
 
@@ -90,7 +91,7 @@ TPicturePreview::TPicturePreview(QWidget* parent)
   setObjectName(QStringLiteral("picturePreview"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  auto* heading = new QLabel(QString::fromStdString(TranslateLite(window_text::kPreview)));
+  auto* heading = new QLabel(ShownText(TranslateLite(window_text::kPreview)));
   layout->addWidget(heading);
   image_->setFixedSize(kSide, kSide);
   image_->setAlignment(Qt::AlignCenter);
@@ -105,7 +106,7 @@ TPicturePreview::TPicturePreview(QWidget* parent)
 void TPicturePreview::ShowNothing() {
   thumbnail_ = QImage();
   image_->clear();
-  image_->setText(QString::fromStdString(TranslateLite(window_text::kNoPreview)));
+  image_->setText(ShownText(TranslateLite(window_text::kNoPreview)));
   caption_->clear();
 }
 

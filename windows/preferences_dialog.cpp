@@ -25,7 +25,7 @@ constexpr int kGap = 8;
 constexpr int kMinMemoHeight = 10;
 
 QString Tr(const char* text) {
-  return QString::fromStdString(TranslateLite(text));
+  return ShownText(TranslateLite(text));
 }
 
 std::string StoredText(const QString& shown) {
@@ -43,7 +43,7 @@ TPreferencesDialog::TPreferencesDialog(const TCardPreferences& prefs, QWidget* p
       author_(new QPlainTextEdit),
       apply_(new QPushButton(Tr(t::kApply))),
       cancel_(new QPushButton(Tr(t::kCancel))) {
-  setWindowTitle(QString::fromStdString(t::kLumigramPrefix + TranslateLite(t::kPreferences)));
+  setWindowTitle(ShownText(t::kLumigramPrefix + TranslateLite(t::kPreferences)));
   // A fixed frame with the close button only.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);

@@ -16,6 +16,7 @@
 #include "util/code_page.h"
 #include "windows/font_mapping.h"
 #include "windows/window_texts.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace lumigram {
 
@@ -35,7 +36,7 @@ Qt::Alignment AlignmentOf(int alignment) {
 }  // namespace
 
 TTextWindow::TTextWindow(QWidget* parent) : QWidget(parent, Qt::Window), memo_(new QTextEdit(this)) {
-  setWindowTitle(QString::fromStdString(TranslateLite(window_text::kText)));
+  setWindowTitle(ShownText(TranslateLite(window_text::kText)));
   setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(this);
@@ -52,7 +53,7 @@ TTextWindow::TTextWindow(QWidget* parent) : QWidget(parent, Qt::Window), memo_(n
 }
 
 void TTextWindow::Setup(const TTextWindowSetup& setup) {
-  setWindowTitle(QString::fromStdString(setup.Caption));
+  setWindowTitle(ShownText(setup.Caption));
   resize(setup.Width > 0 ? setup.Width : width(), setup.Height > 0 ? setup.Height : height());
   if (!setup.FontName.empty()) {
     TFont font;

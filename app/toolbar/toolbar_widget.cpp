@@ -9,6 +9,7 @@
 
 #include "platform/qt/qt_image.h"
 #include "platform/qt/qt_screen_pixel.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace lumigram {
 
@@ -203,7 +204,7 @@ void TToolbarWidget::SetCursor(int cursor) {
 }
 
 void TToolbarWidget::SetHint(const std::string& hint) {
-  hint_ = QString::fromStdString(hint);
+  hint_ = ShownText(hint);
   hint_.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   // A hint already showing follows the pointer to the next button.
   if (hints_enabled_ && !hint_.isEmpty() && QToolTip::isVisible() && underMouse())

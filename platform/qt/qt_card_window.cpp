@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_image.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace lumigram {
 
@@ -79,7 +80,7 @@ void TQtCardWindow::SetBounds(int left, int top, int width, int height) {
 }
 
 void TQtCardWindow::SetCaption(const std::string& caption) {
-  if (widget_) widget_->setWindowTitle(QString::fromStdString(caption));
+  if (widget_) widget_->setWindowTitle(ShownText(caption));
 }
 
 void TQtCardWindow::Present(const TBitmap& image) {

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "util/code_page.h"
+
 namespace lumigram {
 
 namespace {
@@ -23,7 +25,7 @@ QMessageBox::StandardButton RunBox(QWidget* parent, QMessageBox::Icon icon,
 }  // namespace
 
 QString ShownText(const std::string& text) {
-  QString shown = QString::fromStdString(text);
+  QString shown = QString::fromStdString(DisplayUtf8(text));
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;

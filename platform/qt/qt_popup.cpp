@@ -1,4 +1,5 @@
 #include "platform/qt/qt_popup.h"
+#include "platform/qt/qt_dialogs.h"
 
 #include <QAction>
 #include <QMenu>
@@ -12,7 +13,7 @@ int TQtPopup::Track(const std::vector<TPopupItem>& items, int x, int y) {
       menu.addSeparator();
       continue;
     }
-    QAction* action = menu.addAction(QString::fromStdString(item.Caption));
+    QAction* action = menu.addAction(ShownText(item.Caption));
     action->setData(item.Id);
     action->setEnabled(item.Enabled);
     if (item.Checked) {

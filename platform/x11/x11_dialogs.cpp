@@ -10,6 +10,7 @@
 #include "platform/x11/x11_picture.h"
 #include "platform/x11/x11_properties.h"
 #include "util/screen_layout.h"
+#include "util/code_page.h"
 
 namespace lumigram {
 
@@ -294,8 +295,9 @@ void TDialogWindow::Key(XKeyEvent& event) {
 int TX11Dialogs::Run(const std::string& caption, const std::string& text, TMessageIcon icon,
                      TDialogModel& model) {
   if (app_.Terminated()) return model.EscapeResult();
-  TDialogWindow box(app_, text, icon, model);
-  if (!box.Open(caption)) return model.EscapeResult();
+  // Translated texts arrive in their language file's code page.
+  TDialogWindow box(app_, DisplayUtf8(text), icon, model);
+  if (!box.Open(DisplayUtf8(caption))) return model.EscapeResult();
   return box.RunModal();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/x11/lite_paint.h"
 #include "platform/x11/utf8.h"
 #include "platform/x11/x11_properties.h"
+#include "util/code_page.h"
 
 namespace lumigram {
 
@@ -31,7 +32,10 @@ int TX11Popup::Track(const std::vector<TPopupItem>& items, int x, int y) {
   // One menu at a time; the card never opens a second from inside the first.
   if (items.empty() || window_ || app_.Terminated()) return -1;
   Display* display = app_.XDisplay();
-  model_ = std::make_unique<TPopupModel>(items, Metrics(),
+  // Translated captions arrive in their language file's code page.
+  std::vector<TPopupItem> shown = items;
+  for (TPopupItem& item : shown) item.Caption = DisplayUtf8(item.Caption);
+  model_ = std::make_unique<TPopupModel>(shown, Metrics(),
                                          [](std::string_view text) { return UiTextWidth(text); });
   const TPoint place = PlacePopup({x, y}, model_->Width(), model_->Height(),
                                   {app_.ScreenWidth(), app_.ScreenHeight()});

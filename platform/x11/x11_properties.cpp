@@ -6,10 +6,12 @@
 
 #include "platform/x11/utf8.h"
 #include "platform/x11/x11_app.h"
+#include "util/code_page.h"
 
 namespace lumigram {
 
-void SetWindowCaption(TX11App& app, Window window, const std::string& caption) {
+void SetWindowCaption(TX11App& app, Window window, const std::string& text) {
+  const std::string caption = DisplayUtf8(text);
   Display* display = app.XDisplay();
   ::XChangeProperty(display, window, app.AtomOf(TX11Atom::NetWmName),
                     app.AtomOf(TX11Atom::Utf8String), 8, PropModeReplace,
