@@ -198,32 +198,8 @@ std::string Utf8ToCharset(std::string_view utf8, int charset) {
 
 bool IsValidUtf8(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
-    const auto lead = uint8_t(text[i]);
-    size_t length = 1;
-    char32_t code = lead;
-    if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      code = lead & 0x07;
-    } else if (lead >= 0xE0) {
-      length = 3;
-      code = lead & 0x0F;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-      code = lead & 0x1F;
-    } else if (lead >= 0x80) {
-      return false;  // a continuation byte, an overlong lead or beyond U+10FFFF
-    }
-    if (length > text.size() - i) return false;
-    for (size_t k = 1; k < length; ++k) {
-      const auto next = uint8_t(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and code points past the last plane.
-    if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
-        (code >= 0xD800 && code <= 0xDFFF))
-      return false;
-    i += length;
+    if (DecodeUtf8(text.substr(i)) < 0) return false;
+    i += uint8_t(text[i]) < 0x80 ? 1 : Utf8SequenceLength(uint8_t(text[i]));
   }
   return true;
 }
