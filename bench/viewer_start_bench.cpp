@@ -20,9 +20,9 @@
 #include "card/lumigram.h"
 #include "imaging/jpeg_writer.h"
 #include "tests/support/child_process.h"
+#include "tests/support/picture_bytes.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/xvfb.h"
-#include "util/fields.h"
 #include "util/files.h"
 
 // Last: Xlib defines names such as None and Bool as macros.
@@ -85,12 +85,7 @@ struct TFixture {
     THeadlessCardPlatform platform;
     TLumigram card(platform, TCardWindowKind::Embedded);
     card.SetStandalone(false);
-    std::string picture = "OMIV1.0";
-    picture += '\0';
-    for (const char* info : {"", "", ""}) AppendField(picture, info);
-    AppendField(picture, "JPG");
-    AppendField(picture, jpeg);
-    card.Info().Picture = picture;
+    card.Info().Picture = testing::OptimisedImageBytes("JPG", jpeg);
     if (flashingMessage) {
       card.Info().Message = {"Happy birthday!", "From all of us"};
       card.Info().Font.SetSize(28);

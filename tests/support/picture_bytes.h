@@ -12,15 +12,20 @@
 
 namespace lumigram::testing {
 
-inline std::string OptimisedImageBytes(const TBitmap& picture) {
-  std::string bmp = WriteBmpFile(picture), error;
-  PackString(bmp, error);
+// An optimised image of already encoded picture data ("BMP" or "JPG").
+inline std::string OptimisedImageBytes(const std::string& encoding, const std::string& data) {
   std::string bytes = "OMIV1.0";
   bytes += '\0';
   for (const char* info : {"", "", ""}) AppendField(bytes, info);
-  AppendField(bytes, "BMP");
-  AppendField(bytes, bmp);
+  AppendField(bytes, encoding);
+  AppendField(bytes, data);
   return bytes;
+}
+
+inline std::string OptimisedImageBytes(const TBitmap& picture) {
+  std::string bmp = WriteBmpFile(picture), error;
+  PackString(bmp, error);
+  return OptimisedImageBytes("BMP", bmp);
 }
 
 }  // namespace lumigram::testing
