@@ -11,7 +11,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/xvfb.h"
-#include "tests/app/x_windows.h"
+#include "tests/support/x_windows.h"
 #include "util/files.h"
 
 namespace lumigram::testing {

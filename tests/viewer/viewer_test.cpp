@@ -1,6 +1,7 @@
 // The viewer program as a person meets it: a card file made from the built
 // viewer and card data, run under a private X server, looked at and clicked.
 
+#include "tests/support/x_windows.h"
 #include "tests/viewer/viewer_fixture.h"
 
 namespace lumigram::testing {
@@ -80,15 +81,7 @@ TEST_F(ViewerTest, OpensACardFileGivenToItWithoutRunningIt) {
   EXPECT_EQ(shown.GetPixel(shown.Width() / 2, shown.Height() / 2), RGB(10, 200, 30));
 
   // Closing the window, as a window manager asks, ends the program.
-  XEvent close{};
-  close.xclient.type = ClientMessage;
-  close.xclient.window = *window;
-  close.xclient.message_type = ::XInternAtom(display_, "WM_PROTOCOLS", False);
-  close.xclient.format = 32;
-  close.xclient.data.l[0] = long(::XInternAtom(display_, "WM_DELETE_WINDOW", False));
-  close.xclient.data.l[1] = CurrentTime;
-  ::XSendEvent(display_, *window, False, NoEventMask, &close);
-  ::XSync(display_, False);
+  TXWindows().Close(*window);
   EXPECT_EQ(viewer_.Wait(20s), 0);
 }
 
