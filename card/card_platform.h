@@ -11,6 +11,7 @@
 
 #include "imaging/bitmap.h"
 #include "imaging/cursor_image.h"
+#include "media/sound_device.h"
 #include "util/geometry.h"
 
 namespace lumigram {
@@ -84,28 +85,6 @@ class TCardPopup {
  public:
   virtual ~TCardPopup() = default;
   virtual int Track(const std::vector<TPopupItem>& items, int x, int y) = 0;
-};
-
-// Plays one sound file at a time. Completion is reported on the GUI thread.
-class TSoundDeviceEvents {
- public:
-  // Playback ended; succeeded tells whether it played to the end.
-  virtual void SoundEnded(bool succeeded) = 0;
-
- protected:
-  ~TSoundDeviceEvents() = default;
-};
-
-class TSoundDevice {
- public:
-  virtual ~TSoundDevice() = default;
-  virtual void SetEvents(TSoundDeviceEvents* events) = 0;
-  // Opens the file (its type by its extension); false with error text.
-  virtual bool Open(const std::string& file, std::string& error) = 0;
-  // Starts playing from the start to the end; false with error text.
-  virtual bool Start(std::string& error) = 0;
-  // Stops and releases the file; false with error text.
-  virtual bool Close(std::string& error) = 0;
 };
 
 // Message boxes and the one prompt a card asks. Texts arrive translated.

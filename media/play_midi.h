@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "card/card_platform.h"
+#include "media/sound_device.h"
 
 namespace lumigram {
 

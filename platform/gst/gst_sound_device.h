@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "card/card_platform.h"
 #include "media/gui_dispatcher.h"
+#include "media/sound_device.h"
 
 namespace lumigram {
 
