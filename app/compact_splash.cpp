@@ -11,7 +11,7 @@
 
 #include "app/menu_table.h"
 #include "lang/translate.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 #include "util/launch.h"
 
 namespace lumigram {

@@ -8,7 +8,7 @@
 
 #include "app/companion_tools.h"
 #include "lang/translate.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 #include "util/text.h"
 
 namespace lumigram {

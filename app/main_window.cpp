@@ -15,7 +15,7 @@
 #include "editor/editor_texts.h"
 #include "editor/lumigram_creator.h"
 #include "lang/translate.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 #include "platform/qt/qt_image.h"
 #include "storage/settings_file.h"
 #include "util/error_texts.h"

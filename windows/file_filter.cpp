@@ -1,7 +1,7 @@
 #include "windows/file_filter.h"
 
 #include "util/text.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 

@@ -10,7 +10,7 @@
 #include "windows/font_mapping.h"
 #include "windows/info_markup.h"
 #include "windows/window_texts.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 

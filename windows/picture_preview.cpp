@@ -13,7 +13,7 @@
 #include "util/stream.h"
 #include "util/text.h"
 #include "windows/window_texts.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "lang/translate.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 #include "windows/window_texts.h"
 
 namespace lumigram {

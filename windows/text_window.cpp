@@ -16,7 +16,7 @@
 #include "util/code_page.h"
 #include "windows/font_mapping.h"
 #include "windows/window_texts.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 

@@ -9,7 +9,7 @@
 
 #include "platform/qt/qt_image.h"
 #include "platform/qt/qt_screen_pixel.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 

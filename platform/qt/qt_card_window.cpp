@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_image.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "util/code_page.h"
+#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 
@@ -23,13 +23,6 @@ QMessageBox::StandardButton RunBox(QWidget* parent, QMessageBox::Icon icon,
 }
 
 }  // namespace
-
-QString ShownText(const std::string& text) {
-  QString shown = QString::fromStdString(DisplayUtf8(text));
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return shown;
-}
 
 void TQtCardDialogs::ShowError(const std::string& caption, const std::string& text) {
   RunBox(parent_, QMessageBox::Critical, caption, text, QMessageBox::Ok, QMessageBox::Ok);

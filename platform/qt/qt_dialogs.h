@@ -25,7 +25,4 @@ class TQtCardDialogs final : public TCardDialogs {
   QPointer<QWidget> parent_;
 };
 
-// A text of ours as Qt shows it: UTF-8, line breaks as "\n".
-QString ShownText(const std::string& text);
-
 }  // namespace lumigram

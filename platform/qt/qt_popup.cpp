@@ -1,5 +1,5 @@
 #include "platform/qt/qt_popup.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 
 #include <QAction>
 #include <QMenu>

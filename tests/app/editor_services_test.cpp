@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "platform/qt/qt_editor_services.h"
+#include "app/qt_editor_services.h"
 #include "tests/platform/qt/ui_driver.h"
 #include "windows/font_dialog.h"
 #include "windows/font_mapping.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_editor_services.h"
+#include "app/qt_editor_services.h"
 
 #include <QColorDialog>
 #include <QInputDialog>
@@ -6,7 +6,7 @@
 #include <QMessageBox>
 
 #include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/shown_text.h"
 #include "util/launch.h"
 #include "windows/file_dialog.h"
 #include "windows/font_dialog.h"
