@@ -7,6 +7,7 @@
 #include "card/message_render.h"
 #include "frames/frame_painter.h"
 #include "imaging/canvas.h"
+#include "util/screen_layout.h"
 
 namespace lumigram {
 
@@ -90,9 +91,9 @@ void TLumigram::Centre() {
   if (!window_) return;
   const TRect bounds = window_->Bounds();
   const TPoint screen = window_->ScreenSize();
-  const int64_t width = bounds.Width(), height = bounds.Height();
-  window_->SetBounds(int((screen.X - width) / 2), int((screen.Y - height) / 2), int(width),
-                     int(height));
+  const int width = int(bounds.Width()), height = int(bounds.Height());
+  const TPoint place = CenterOnScreen(screen.X, screen.Y, width, height);
+  window_->SetBounds(place.X, place.Y, width, height);
 }
 
 void TLumigram::CentreAndShow() {
