@@ -172,7 +172,6 @@ class TLumigram final : private TCardWindowEvents {
   bool WindowQueryEndSession() override;
   void WindowEndSession() override;
 
-  void Fire(const TEvent& event);
   void PopupAtMouse();
   void UpdateTimer();
   void DrawMessage();

@@ -5,14 +5,16 @@
 #include <algorithm>
 
 #include "imaging/text_picture.h"
+#include "util/event.h"
 
 namespace lumigram {
 
 TToolbars::TToolbars(TToolbarHost& host, TMultiTimer& timer) : host_(host), timer_(timer) {
   track_channel_ = timer_.AddChannel(this, kTrackInterval, true,
                                      [this](const void*, TMultiTimer&) { TrackPointer(); });
-  tick_channel_ = timer_.AddChannel(this, kTickInterval, true,
-                                    [this](const void*, TMultiTimer&) { Fire(OnTick, *this); });
+  tick_channel_ = timer_.AddChannel(this, kTickInterval, true, [this](const void*, TMultiTimer&) {
+    FireIgnoringErrors(OnTick, *this);
+  });
   host_.SetHintsEnabled(true);
   Layout();
 }
@@ -24,11 +26,9 @@ TToolbars::~TToolbars() {
 // Runs a callback when set; one that raises is ignored, as the toolbar's own
 // state is already consistent whenever it calls out.
 template <class Event, class... Args>
-void TToolbars::Fire(const Event& event, Args&&... args) {
-  if (!event) return;
+void TToolbars::FireIgnoringErrors(const Event& event, Args&&... args) {
   try {
-    const Event call = event;
-    call(std::forward<Args>(args)...);
+    Fire(event, std::forward<Args>(args)...);
   } catch (...) {
   }
 }
@@ -195,14 +195,14 @@ void TToolbars::UpdateHint(int slot) {
 
 void TToolbars::WindowResized() {
   Layout();
-  Fire(OnResize, *this);
+  FireIgnoringErrors(OnResize, *this);
 }
 
 void TToolbars::MouseDown(TMouseButton button, unsigned shift, int x, int y) {
   if (pressed_ || !enabled_) return;
   pressed_ = true;
   drag_state_ = TDragState::Undecided;
-  Fire(OnMouseDown, *this, button, shift, x, y);
+  FireIgnoringErrors(OnMouseDown, *this, button, shift, x, y);
   hot_ = SlotAt(x, y, false);
   Layout();
 }
@@ -212,14 +212,14 @@ void TToolbars::MouseMove(unsigned shift, int x, int y) {
     SetHot(SlotAt(x, y, false));
     UpdateHint(SlotAt(x, y, true));
   }
-  Fire(OnMouseMove, *this, shift, x, y);
+  FireIgnoringErrors(OnMouseMove, *this, shift, x, y);
   if (!pressed_) return;
   if (drag_state_ == TDragState::Undecided && SlotAt(x, y, false) != hot_) {
     drag_state_ = TDragState::NoDrag;
     if (OnDragQuery) {
       host_.CancelHint();
       bool mayDrag = true;
-      Fire(OnDragQuery, *this, shift, mayDrag, x, y);
+      FireIgnoringErrors(OnDragQuery, *this, shift, mayDrag, x, y);
       if (mayDrag) drag_state_ = TDragState::Dragging;
     }
   }
@@ -228,7 +228,7 @@ void TToolbars::MouseMove(unsigned shift, int x, int y) {
       hints_on_ = false;
       host_.SetHintsEnabled(false);
     }
-    Fire(OnDragMove, *this, shift, x, y);
+    FireIgnoringErrors(OnDragMove, *this, shift, x, y);
   }
 }
 
@@ -236,13 +236,13 @@ void TToolbars::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
   if (!pressed_) return;
   pressed_ = false;
   Layout();
-  Fire(OnMouseUp, *this, button, shift, x, y);
+  FireIgnoringErrors(OnMouseUp, *this, button, shift, x, y);
   if (drag_state_ == TDragState::Dragging) {
     hints_on_ = true;
     host_.SetHintsEnabled(true);
-    Fire(OnDragEnd, *this, button, shift, x, y);
+    FireIgnoringErrors(OnDragEnd, *this, button, shift, x, y);
   } else if (enabled_) {
-    Fire(OnClick, *this);
+    FireIgnoringErrors(OnClick, *this);
   }
 }
 

@@ -147,7 +147,7 @@ class TToolbars {
                 int index);
   void DrawGlyph(const TToolbarSlot& slot, bool lit, int x, int y);
   template <class Event, class... Args>
-  void Fire(const Event& event, Args&&... args);
+  void FireIgnoringErrors(const Event& event, Args&&... args);
 
   TToolbarHost& host_;
   TMultiTimer& timer_;
