@@ -86,6 +86,7 @@ TLumigram::TLumigram(TCardPlatform& platform, TCardWindowKind kind, TTickClock c
     : platform_(platform),
       clock_(clock ? std::move(clock) : TTickClock(MillisecondTick)),
       max_picture_side_(kMaxJpegSide) {
+      standalone_(kind == TCardWindowKind::Standalone),
   window_ = platform_.CreateCardWindow(kind);
   if (window_) {
     window_->SetEvents(this);
@@ -118,7 +119,6 @@ TLumigram::TLumigram(TCardPlatform& platform, TCardWindowKind kind, TTickClock c
   timer_->SetEnabled(false);
   timer_->SetOnTimer([this](TFastTimer&) { FlashTick(clock_()); });
 
-  standalone_ = true;
   Reset();
 }
 
