@@ -23,7 +23,8 @@ namespace lumigram {
 
 namespace {
 
-constexpr int kFlashPeriod = 8;
+// How often the flash looks at the clock; it toggles by the clock, not the ticks.
+constexpr int kFlashTimerIntervalMs = 8;
 // Cursor files are small; an animated one with many large frames still fits.
 constexpr int64_t kMaxCursorFileBytes = int64_t(64) << 20;
 constexpr int64_t kMaxSoundFileBytes = int64_t(512) << 20;
@@ -85,8 +86,8 @@ class TPictureWorker {
 TLumigram::TLumigram(TCardPlatform& platform, TCardWindowKind kind, TTickClock clock)
     : platform_(platform),
       clock_(clock ? std::move(clock) : TTickClock(MillisecondTick)),
-      max_picture_side_(kMaxJpegSide) {
       standalone_(kind == TCardWindowKind::Standalone),
+      max_picture_side_(kMaxJpegSide) {
   window_ = platform_.CreateCardWindow(kind);
   if (window_) {
     window_->SetEvents(this);
@@ -115,7 +116,7 @@ TLumigram::TLumigram(TCardPlatform& platform, TCardWindowKind kind, TTickClock c
 
   info_.State.LastToggle = clock_();
   timer_ = std::make_unique<TFastTimer>(platform_.Dispatcher());
-  timer_->SetInterval(kFlashPeriod);
+  timer_->SetInterval(kFlashTimerIntervalMs);
   timer_->SetEnabled(false);
   timer_->SetOnTimer([this](TFastTimer&) { FlashTick(clock_()); });
 

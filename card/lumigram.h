@@ -37,7 +37,7 @@ enum TCardMenuItem : int {
   kPrintItem = 14,
   kAboutItem = 15,
   kDesktopItem = 16,
-  kStartItem = 17,
+  kLibraryItem = 17,
   kExitItem = 19,
 };
 
@@ -147,7 +147,7 @@ class TLumigram final : private TCardWindowEvents {
   TSimpleLabel& LinkLabel() { return *link_label_; }
   TSimpleLabel& MenuLabel() { return *menu_label_; }
   // The cursor shown over the window; nullopt: the standard arrow.
-  const std::optional<TCursorImage>& CursorHandle() const { return cursor_; }
+  const std::optional<TCursorImage>& CursorImage() const { return cursor_; }
   TCardWindow* Window() { return window_.get(); }
   TFastTimer* Timer() { return timer_.get(); }
 

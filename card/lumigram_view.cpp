@@ -13,7 +13,8 @@ namespace lumigram {
 
 namespace {
 
-constexpr int64_t kFlashPhase = 700;
+// How long a flashing message stays shown, then hidden.
+constexpr int64_t kFlashPhaseMs = 700;
 
 }  // namespace
 
@@ -118,7 +119,7 @@ void TLumigram::FlashTick(int64_t now) {
       state.FlashOn = true;
       state.MessageDirty = state.RepaintDue = true;
     }
-  } else if (now - state.LastToggle >= kFlashPhase) {
+  } else if (now - state.LastToggle >= kFlashPhaseMs) {
     state.FlashOn = !state.FlashOn;
     state.LastToggle = now;
     state.MessageDirty = state.RepaintDue = true;
