@@ -109,10 +109,6 @@ void TToolbars::SetAllCursors(int cursor) {
   for (TToolbarSlot& slot : slots_) slot.Cursor = cursor;
 }
 
-void TToolbars::SetButtonCursor(int slot, int cursor) {
-  if (slot >= 0 && slot < kSlotCount) slots_[size_t(slot)].Cursor = cursor;
-}
-
 void TToolbars::SetButtonHint(int slot, const std::string& hint) {
   if (slot < 0 || slot >= kSlotCount) return;
   slots_[size_t(slot)].Hint = hint;
@@ -128,12 +124,6 @@ void TToolbars::SetShowSeparators(bool show) {
 void TToolbars::SetShowTopBevel(bool show) {
   if (show_top_bevel_ == show) return;
   show_top_bevel_ = show;
-  Layout();
-}
-
-void TToolbars::SetShowBottomBevel(bool show) {
-  if (show_bottom_bevel_ == show) return;
-  show_bottom_bevel_ = show;
   Layout();
 }
 
