@@ -60,81 +60,116 @@ bool TForm1::FormCreate(TCardPlatform& platform, TEditorServices& services,
   services_ = &services;
   options_ = options;
   try {
-    // 1-2: nothing may be used before start-up is through.
-    support_files_needed_ = true;
-    setEnabled(false);
-    setWindowTitle(QString::fromLatin1(kApplicationTitle));
-
-    // 4: the splash, shown as soon as it has its picture.
-    splash_ = std::make_unique<TCompactSplash>(nullptr);
-    splash_->SetTitle(kApplicationTitle);
-    splash_->SetFont(QFont(QStringLiteral("Arial"), 8, QFont::Bold), Qt::white);
-    splash_->SetMargins(10, 10);
-    splash_->SetVersion(kProgramVersion);
-
-    // 5-6: the editor, then what it needs from the core archive.
-    editor_ = std::make_unique<TLumigramCreator>(platform, services);
-    if (!LoadCoreArchive()) {
+    LockUntilStarted();
+    MakeSplash();
+    if (!MakeEditor(platform, services)) {
       ShowError(startup_error_);
       splash_->Release();
       return false;
     }
-
-    // 7-10: bevel and toolbar under the menu bar.
-    auto* layout = static_cast<QVBoxLayout*>(centralWidget()->layout());
-    bevel_ = new QFrame(centralWidget());
-    bevel_->setObjectName(QStringLiteral("Bevel"));
-    bevel_->setFrameShape(QFrame::HLine);
-    bevel_->setFrameShadow(QFrame::Sunken);
-    bevel_->setFixedHeight(kBevelHeight);
-    layout->addWidget(bevel_);
-    if (options_.Toolbar) {
-      toolbar_ = options_.Toolbar(*this, centralWidget());
-      if (toolbar_ && toolbar_->Widget()) layout->addWidget(toolbar_->Widget());
-    }
-
-    // 11: wide and low, as high as menu bar and toolbar need.
-    setGeometry(0, 0, kWindowWidth, kWindowHeight);
-    FormResize();
-
-    // 12-13: the copy the card viewer's Edit action starts, and a card named
-    // on the command line.
-    CopyProgramToLibrary();
-    CopyCompanionToolsToLibrary(options_.ProgramFile);
-    if (!options_.Arguments.empty() && !options_.Arguments[0].empty())
-      RunCommand(207, options_.Arguments[0]);
-
-    // 14-15
-    help_ = std::make_unique<THelp>(kApplicationTitle, archives_.Help, options_.HelpOpener);
-    menu_->TranslateMenu();
-
-    // 16: the first start of this version puts the sample files in place.
-    ReadSettings();
-    if (support_files_needed_) {
-      ExtractSupportFiles();
-      WriteSettings();
-    }
-
-    // 17: closing the card window never ends the program.
-    editor_->OnBusyChanged = [this](TLumigramCreator& editor) { SetBusy(editor.Busy()); };
-    editor_->OnChanged = [this](TLumigramCreator&) { RefreshToolbar(); };
-    editor_->OnTick = [this](TLumigramCreator&) { RefreshToolbar(); };
-    editor_->Card().ExitOnClose = false;
-
-    // 18-19
-    SetBusy(false);
-    RefreshToolbar();
-    setEnabled(true);
-    splash_->CloseAfter(options_.SplashSeconds);
-    UpdateCaption();
-    show();
-    editor_->Card().CentreAndShow();
+    AddBevelAndToolbar();
+    PlaceWindow();
+    CopyProgramsToLibrary();
+    OpenCardFromCommandLine();
+    MakeHelpAndTranslateMenu();
+    PlaceSupportFilesOnFirstStart();
+    ConnectEditor();
+    FinishStartUp();
     return true;
   } catch (...) {
     ShowError(err::kOutOfMemory);
     if (splash_) splash_->Release();
     return false;
   }
+}
+
+// ---- The steps of start-up, in their order ------------------------------------
+
+// Nothing may be used before start-up is through.
+void TForm1::LockUntilStarted() {
+  support_files_needed_ = true;
+  setEnabled(false);
+  setWindowTitle(QString::fromLatin1(kApplicationTitle));
+}
+
+// The splash, shown as soon as it has its picture.
+void TForm1::MakeSplash() {
+  splash_ = std::make_unique<TCompactSplash>(nullptr);
+  splash_->SetTitle(kApplicationTitle);
+  splash_->SetFont(QFont(QStringLiteral("Arial"), 8, QFont::Bold), Qt::white);
+  splash_->SetMargins(10, 10);
+  splash_->SetVersion(kProgramVersion);
+}
+
+// The editor, then what it needs from the core archive.
+bool TForm1::MakeEditor(TCardPlatform& platform, TEditorServices& services) {
+  editor_ = std::make_unique<TLumigramCreator>(platform, services);
+  return LoadCoreArchive();
+}
+
+// Bevel and toolbar under the menu bar.
+void TForm1::AddBevelAndToolbar() {
+  auto* layout = static_cast<QVBoxLayout*>(centralWidget()->layout());
+  bevel_ = new QFrame(centralWidget());
+  bevel_->setObjectName(QStringLiteral("Bevel"));
+  bevel_->setFrameShape(QFrame::HLine);
+  bevel_->setFrameShadow(QFrame::Sunken);
+  bevel_->setFixedHeight(kBevelHeight);
+  layout->addWidget(bevel_);
+  if (options_.Toolbar) {
+    toolbar_ = options_.Toolbar(*this, centralWidget());
+    if (toolbar_ && toolbar_->Widget()) layout->addWidget(toolbar_->Widget());
+  }
+}
+
+// Wide and low, as high as menu bar and toolbar need.
+void TForm1::PlaceWindow() {
+  setGeometry(0, 0, kWindowWidth, kWindowHeight);
+  FormResize();
+}
+
+// The copy the card viewer's Edit action starts, and the companion tools.
+void TForm1::CopyProgramsToLibrary() {
+  CopyProgramToLibrary();
+  CopyCompanionToolsToLibrary(options_.ProgramFile);
+}
+
+void TForm1::OpenCardFromCommandLine() {
+  if (!options_.Arguments.empty() && !options_.Arguments[0].empty())
+    RunCommand(207, options_.Arguments[0]);
+}
+
+void TForm1::MakeHelpAndTranslateMenu() {
+  help_ = std::make_unique<THelp>(kApplicationTitle, archives_.Help, options_.HelpOpener);
+  menu_->TranslateMenu();
+}
+
+// The first start of this version puts the sample files in place.
+void TForm1::PlaceSupportFilesOnFirstStart() {
+  ReadSettings();
+  if (support_files_needed_) {
+    ExtractSupportFiles();
+    WriteSettings();
+  }
+}
+
+// Closing the card window never ends the program.
+void TForm1::ConnectEditor() {
+  editor_->OnBusyChanged = [this](TLumigramCreator& editor) { SetBusy(editor.Busy()); };
+  editor_->OnChanged = [this](TLumigramCreator&) { RefreshToolbar(); };
+  editor_->OnTick = [this](TLumigramCreator&) { RefreshToolbar(); };
+  editor_->Card().ExitOnClose = false;
+}
+
+// Ready: enabled, the splash timed out, the window and the card shown.
+void TForm1::FinishStartUp() {
+  SetBusy(false);
+  RefreshToolbar();
+  setEnabled(true);
+  splash_->CloseAfter(options_.SplashSeconds);
+  UpdateCaption();
+  show();
+  editor_->Card().CentreAndShow();
 }
 
 // ---- Commands and the busy state ---------------------------------------------

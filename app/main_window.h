@@ -89,6 +89,19 @@ class TForm1 final : public QMainWindow, private TMenuHost, public TShellHost {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The steps of FormCreate, in their order.
+  void LockUntilStarted();
+  void MakeSplash();
+  bool MakeEditor(TCardPlatform& platform, TEditorServices& services);
+  void AddBevelAndToolbar();
+  void PlaceWindow();
+  void CopyProgramsToLibrary();
+  void OpenCardFromCommandLine();
+  void MakeHelpAndTranslateMenu();
+  void PlaceSupportFilesOnFirstStart();
+  void ConnectEditor();
+  void FinishStartUp();
+
   // ---- TMenuHost ----
   bool MenuQuery(int code) override;
   const TLumigramInfo& MenuCardInfo() override;

@@ -86,7 +86,6 @@ std::string Wave() {
 
 struct TBenchCard {
   TBenchCard() : card(platform, TCardWindowKind::Embedded) {
-    card.SetStandalone(false);
     TOptimisedImage image;
     image.Assign(Photograph());
     image.ToBytes(picture);
@@ -151,7 +150,6 @@ void BM_LoadFromStringEditor(benchmark::State& state) {
   const std::string& data = Bench().data;
   THeadlessCardPlatform platform;
   TLumigram editor(platform, TCardWindowKind::Embedded);
-  editor.SetStandalone(false);
   for (auto _ : state) benchmark::DoNotOptimize(editor.LoadFromString(data));
 }
 

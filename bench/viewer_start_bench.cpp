@@ -84,7 +84,6 @@ struct TFixture {
   bool WriteCard(bool flashingMessage, const std::string& name) {
     THeadlessCardPlatform platform;
     TLumigram card(platform, TCardWindowKind::Embedded);
-    card.SetStandalone(false);
     card.Info().Picture = testing::OptimisedImageBytes("JPG", jpeg);
     if (flashingMessage) {
       card.Info().Message = {"Happy birthday!", "From all of us"};

@@ -20,7 +20,7 @@ inline constexpr const char* kEdit = "&Edit";
 inline constexpr const char* kPrint = "P&rint";
 inline constexpr const char* kAbout = "&About";
 inline constexpr const char* kSendToDesktop = "Send To &Desktop";
-inline constexpr const char* kSendToStart = "Send To Start &Button";
+inline constexpr const char* kSendToLibrary = "Send To Start &Button";
 inline constexpr const char* kExit = "E&xit";
 inline constexpr const char* kSeparator = "-";
 

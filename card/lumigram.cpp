@@ -14,6 +14,7 @@
 #include "imaging/optimised_image.h"
 #include "lang/translate.h"
 #include "util/error_texts.h"
+#include "util/event.h"
 #include "util/files.h"
 #include "util/temp_file_name.h"
 #include "util/text.h"
@@ -22,7 +23,8 @@ namespace lumigram {
 
 namespace {
 
-constexpr int kFlashPeriod = 8;
+// How often the flash looks at the clock; it toggles by the clock, not the ticks.
+constexpr int kFlashTimerIntervalMs = 8;
 // Cursor files are small; an animated one with many large frames still fits.
 constexpr int64_t kMaxCursorFileBytes = int64_t(64) << 20;
 constexpr int64_t kMaxSoundFileBytes = int64_t(512) << 20;
@@ -84,6 +86,7 @@ class TPictureWorker {
 TLumigram::TLumigram(TCardPlatform& platform, TCardWindowKind kind, TTickClock clock)
     : platform_(platform),
       clock_(clock ? std::move(clock) : TTickClock(MillisecondTick)),
+      standalone_(kind == TCardWindowKind::Standalone),
       max_picture_side_(kMaxJpegSide) {
   window_ = platform_.CreateCardWindow(kind);
   if (window_) {
@@ -93,8 +96,8 @@ TLumigram::TLumigram(TCardPlatform& platform, TCardWindowKind kind, TTickClock c
   popup_ = platform_.CreatePopup();
   player_ = std::make_unique<TPlayMidi>(platform_.CreateSoundDevice());
   player_->SetAutoClose(true);
-  player_->OnNotify = [this](TPlayMidi&) { Fire(OnStateChange); };
-  player_->OnChange = [this](TPlayMidi&) { Fire(OnStateChange); };
+  player_->OnNotify = [this](TPlayMidi&) { Fire(OnStateChange, *this); };
+  player_->OnChange = [this](TPlayMidi&) { Fire(OnStateChange, *this); };
   player_->OnClosed = [this](TPlayMidi&) { DeleteSoundFiles(); };
   for (const char* type : kSoundTypes) sound_files_.emplace_back(type, std::string());
 
@@ -113,11 +116,10 @@ TLumigram::TLumigram(TCardPlatform& platform, TCardWindowKind kind, TTickClock c
 
   info_.State.LastToggle = clock_();
   timer_ = std::make_unique<TFastTimer>(platform_.Dispatcher());
-  timer_->SetInterval(kFlashPeriod);
+  timer_->SetInterval(kFlashTimerIntervalMs);
   timer_->SetEnabled(false);
   timer_->SetOnTimer([this](TFastTimer&) { FlashTick(clock_()); });
 
-  standalone_ = true;
   Reset();
 }
 
@@ -145,12 +147,6 @@ void TLumigram::Destroy() {
 
 void TLumigram::Exit() {
   if (standalone_) Destroy();
-}
-
-void TLumigram::Fire(const TEvent& event) {
-  if (!event) return;
-  const TEvent call = event;
-  call(*this);
 }
 
 void TLumigram::SetDataCaps(int64_t maxBodyBytes, int maxPictureSide) {
@@ -235,7 +231,7 @@ void TLumigram::SetPictureData(const std::string& bytes) {
   Normalise();
   RebuildPicture();
   Compose();
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
 }
 
 bool TLumigram::SetCursorFromFile(const std::string& path) {
@@ -247,7 +243,7 @@ bool TLumigram::SetCursorFromFile(const std::string& path) {
   info_.Cursor = std::move(data);
   const bool applied = ApplyCursor();
   Refresh(false);
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
   return applied;
 }
 
@@ -266,7 +262,7 @@ bool TLumigram::SetSoundFromFile(const std::string& path) {
     info_.SoundType = NormaliseSoundType(ExtractExtension(ExtractFileName(path)));
   }
   Refresh(false);
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
   if (path.empty() || HasSound()) return true;
   last_error_ = err::kUnknownFormat;
   return false;
@@ -384,7 +380,7 @@ bool TLumigram::LoadFromString(std::string_view data) {
   ApplyCursor();
   info_.State.LayoutDirty = true;
   Compose();
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
   last_error_ = complete ? std::string() : outcome.Error;
   return complete;
 }
@@ -409,7 +405,7 @@ void TLumigram::SetBusy(bool on) {
   if (busy_ == on) return;
   busy_ = on;
   if (window_) window_->SetBusyCursor(on);
-  Fire(OnBusyChange);
+  Fire(OnBusyChange, *this);
 }
 
 void TLumigram::ShowLastError() {

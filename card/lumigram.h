@@ -37,7 +37,7 @@ enum TCardMenuItem : int {
   kPrintItem = 14,
   kAboutItem = 15,
   kDesktopItem = 16,
-  kStartItem = 17,
+  kLibraryItem = 17,
   kExitItem = 19,
 };
 
@@ -48,7 +48,7 @@ class TLumigram final : private TCardWindowEvents {
   using TEvent = std::function<void(TLumigram&)>;
   using TTickClock = std::function<int64_t()>;
 
-  // Builds everything in standalone mode with the defaults, composed once
+  // Builds everything with the defaults, composed once
   // (a 300 x 300 white picture in a white 52-pixel frame). clock gives the
   // millisecond tick the flash measures with.
   explicit TLumigram(TCardPlatform& platform, TCardWindowKind kind = TCardWindowKind::Standalone,
@@ -61,8 +61,9 @@ class TLumigram final : private TCardWindowEvents {
   TLumigramInfo& Info() { return info_; }
   const TLumigramInfo& Info() const { return info_; }
 
+  // Whether the card was made with the standalone window kind (the viewer's)
+  // rather than the embedded one (the creator's).
   bool Standalone() const { return standalone_; }
-  void SetStandalone(bool on) { standalone_ = on; }
 
   void Reset();
   void SetDefaults() { lumigram::SetDefaults(info_); }
@@ -146,7 +147,7 @@ class TLumigram final : private TCardWindowEvents {
   TSimpleLabel& LinkLabel() { return *link_label_; }
   TSimpleLabel& MenuLabel() { return *menu_label_; }
   // The cursor shown over the window; nullopt: the standard arrow.
-  const std::optional<TCursorImage>& CursorHandle() const { return cursor_; }
+  const std::optional<TCursorImage>& CursorImage() const { return cursor_; }
   TCardWindow* Window() { return window_.get(); }
   TFastTimer* Timer() { return timer_.get(); }
 
@@ -172,7 +173,6 @@ class TLumigram final : private TCardWindowEvents {
   bool WindowQueryEndSession() override;
   void WindowEndSession() override;
 
-  void Fire(const TEvent& event);
   void PopupAtMouse();
   void UpdateTimer();
   void DrawMessage();
@@ -186,7 +186,7 @@ class TLumigram final : private TCardWindowEvents {
   TCardPlatform& platform_;
   TTickClock clock_;
   TLumigramInfo info_;
-  bool standalone_ = true;
+  const bool standalone_;
   bool busy_ = false;
   bool destroyed_ = false;
   std::string last_error_;

@@ -84,7 +84,7 @@ std::vector<TPopupItem> TLumigram::UpdateMenu() {
   about.Caption += "...";
   items.push_back(about);
   items.push_back(item(kDesktopItem, card_text::kSendToDesktop, desktop, !desktop));
-  items.push_back(item(kStartItem, card_text::kSendToStart, library, !library));
+  items.push_back(item(kLibraryItem, card_text::kSendToLibrary, library, !library));
   items.push_back({18, card_text::kSeparator, true, false});
   items.push_back(item(kExitItem, card_text::kExit, standalone_));
   return items;
@@ -118,7 +118,7 @@ void TLumigram::RunMenuCommand(int id) {
     case kDesktopItem:
       if (!SendTo(TSendToTarget::Desktop)) ShowLastError();
       break;
-    case kStartItem:
+    case kLibraryItem:
       if (!SendTo(TSendToTarget::Library)) ShowLastError();
       break;
     case kExitItem:

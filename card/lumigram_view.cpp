@@ -7,12 +7,14 @@
 #include "card/message_render.h"
 #include "frames/frame_painter.h"
 #include "imaging/canvas.h"
+#include "util/screen_layout.h"
 
 namespace lumigram {
 
 namespace {
 
-constexpr int64_t kFlashPhase = 700;
+// How long a flashing message stays shown, then hidden.
+constexpr int64_t kFlashPhaseMs = 700;
 
 }  // namespace
 
@@ -90,9 +92,9 @@ void TLumigram::Centre() {
   if (!window_) return;
   const TRect bounds = window_->Bounds();
   const TPoint screen = window_->ScreenSize();
-  const int64_t width = bounds.Width(), height = bounds.Height();
-  window_->SetBounds(int((screen.X - width) / 2), int((screen.Y - height) / 2), int(width),
-                     int(height));
+  const int width = int(bounds.Width()), height = int(bounds.Height());
+  const TPoint place = CenterOnScreen(screen.X, screen.Y, width, height);
+  window_->SetBounds(place.X, place.Y, width, height);
 }
 
 void TLumigram::CentreAndShow() {
@@ -117,7 +119,7 @@ void TLumigram::FlashTick(int64_t now) {
       state.FlashOn = true;
       state.MessageDirty = state.RepaintDue = true;
     }
-  } else if (now - state.LastToggle >= kFlashPhase) {
+  } else if (now - state.LastToggle >= kFlashPhaseMs) {
     state.FlashOn = !state.FlashOn;
     state.LastToggle = now;
     state.MessageDirty = state.RepaintDue = true;

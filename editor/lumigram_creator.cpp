@@ -25,7 +25,6 @@ TLumigramCreator::TLumigramCreator(TCardPlatform& platform, TEditorServices& ser
       services_(services),
       clock_(clock ? std::move(clock) : TTickClock(MillisecondTick)) {
   card_ = std::make_unique<TLumigram>(platform_, TCardWindowKind::Embedded, clock_);
-  card_->SetStandalone(false);
   card_->ExitOnClose = false;
   card_->Info().CreatorInfo = DefaultCreatorInfo();
 

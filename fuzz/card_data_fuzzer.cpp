@@ -18,7 +18,6 @@ lumigram::TLumigram& Card(bool standalone) {
   static const bool ready = [] {
     // Smaller caps than the program's keep each run quick and small.
     for (lumigram::TLumigram* card : {&viewer, &editor}) card->SetDataCaps(8 << 20, 1024);
-    editor.SetStandalone(false);
     return true;
   }();
   (void)ready;

@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "imaging/stretch.h"
+#include "imaging/stroke.h"
 
 namespace lumigram {
 
 namespace {
-
-// Exact products of two 33-bit line lengths.
-__extension__ typedef __int128 TWide;
 
 void FillSpan(TBitmap& bitmap, int y, int64_t x0, int64_t x1, TColor colour) {
   uint8_t* p = bitmap.ScanLine(y) + 3 * x0;
@@ -161,39 +158,9 @@ void TCanvas::MoveTo(int x, int y) {
 void TCanvas::LineTo(int x, int y) {
   const TPoint start = pen_pos_;
   pen_pos_ = {x, y};
-  const TRect clip = ClipRect();
-  if (clip.IsEmpty()) return;
-  const int64_t dx = int64_t(x) - start.X;
-  const int64_t dy = int64_t(y) - start.Y;
-  if (dx == 0 && dy == 0) return;
-  // Step along the longer axis (a); the other (b) follows, rounded to the
-  // nearest pixel. Only the steps that land inside the clip are visited.
-  const bool steep = std::abs(dy) > std::abs(dx);
-  const int64_t a0 = steep ? start.Y : start.X;
-  const int64_t b0 = steep ? start.X : start.Y;
-  const int64_t da = steep ? dy : dx;
-  const int64_t db = steep ? dx : dy;
-  const int64_t lo = steep ? clip.Top : clip.Left;
-  const int64_t hi = steep ? clip.Bottom : clip.Right;
-  const int64_t length = std::abs(da);
-  const int64_t direction = da > 0 ? 1 : -1;
-  // Steps k in [0, length) whose a0 + direction * k lies in [lo, hi).
-  int64_t k0 = direction > 0 ? lo - a0 : a0 - (hi - 1);
-  int64_t k1 = direction > 0 ? hi - 1 - a0 : a0 - lo;
-  k0 = std::max<int64_t>(k0, 0);
-  k1 = std::min<int64_t>(k1, length - 1);
-  for (int64_t k = k0; k <= k1; ++k) {
-    const TWide num = TWide(2) * k * db + length;
-    TWide q = num / (2 * length);
-    if (num % (2 * length) != 0 && num < 0) --q;
-    const int64_t a = a0 + direction * k;
-    const int64_t b = b0 + int64_t(q);
-    const int64_t px = steep ? b : a;
-    const int64_t py = steep ? a : b;
-    if (px >= clip.Left && px < clip.Right && py >= clip.Top && py < clip.Bottom) {
-      PutColour(bitmap_.ScanLine(int(py)) + 3 * px, pen_);
-    }
-  }
+  StepLine(start, pen_pos_, ClipRect(), [this](int px, int py, int64_t) {
+    PutColour(bitmap_.ScanLine(py) + 3 * int64_t(px), pen_);
+  });
 }
 
 TColor TCanvas::GetPixel(int x, int y) const {

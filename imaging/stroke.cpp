@@ -9,6 +9,9 @@ namespace lumigram {
 
 namespace {
 
+// Exact products of two 33-bit line lengths.
+__extension__ typedef __int128 TWide;
+
 double SignedArea(const TContour& contour) {
   double area = 0;
   for (size_t i = 0; i < contour.size(); ++i) {
@@ -69,12 +72,11 @@ int64_t StepLine(TPoint a, TPoint b, const TRect& clip,
   k1 = std::min<int64_t>(k1, length - 1);
   int64_t visited = 0;
   for (int64_t k = k0; k <= k1; ++k) {
-    // Coordinates are held far below 2^31, so these products fit.
-    const int64_t num = 2 * k * db + length;
-    int64_t q = num / (2 * length);
+    const TWide num = TWide(2) * k * db + length;
+    TWide q = num / (2 * length);
     if (num % (2 * length) != 0 && num < 0) --q;
     const int64_t along = a0 + direction * k;
-    const int64_t across = b0 + q;
+    const int64_t across = b0 + int64_t(q);
     const int64_t x = steep ? across : along;
     const int64_t y = steep ? along : across;
     ++visited;

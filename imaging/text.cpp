@@ -8,52 +8,24 @@
 
 #include "imaging/font_engine.h"
 #include "util/code_page.h"
+#include "util/utf8.h"
 
 namespace lumigram {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
 // UTF-8 to code points; a byte that does not start a well-formed sequence
 // becomes U+FFFD and decoding goes on with the next byte.
-std::u32string DecodeUtf8(std::string_view text) {
+std::u32string CodePointsOf(std::string_view text) {
   std::u32string result;
   result.reserve(text.size());
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = uint8_t(text[i]);
-    int length = 1;
-    char32_t c = lead;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-      c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      c = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      c = lead & 0x07;
-    } else if (lead >= 0x80) {
-      length = 0;
-    }
-    bool good = length > 0 && i + size_t(length) <= text.size();
-    for (int k = 1; good && k < length; ++k) {
-      const auto next = uint8_t(text[i + size_t(k)]);
-      good = (next & 0xC0) == 0x80;
-      c = (c << 6) | (next & 0x3F);
-    }
-    good = good && !(length == 3 && c < 0x800) && !(length == 4 && c < 0x10000) && c <= 0x10FFFF &&
-           !(c >= 0xD800 && c <= 0xDFFF);
-    result += good ? c : kReplacement;
-    i += good ? size_t(length) : 1;
-  }
+  for (size_t i = 0; i < text.size();) result += NextCodePoint(text, i);
   return result;
 }
 
 std::u32string Decode(const TFont& font, std::string_view text, TTextEncoding encoding) {
-  if (encoding == TTextEncoding::Utf8) return DecodeUtf8(text);
-  return DecodeUtf8(CharsetToUtf8(text, font.Charset));
+  if (encoding == TTextEncoding::Utf8) return CodePointsOf(text);
+  return CodePointsOf(CharsetToUtf8(text, font.Charset));
 }
 
 int64_t PixelsOf(int64_t value64) {

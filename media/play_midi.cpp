@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "util/error_texts.h"
+#include "util/event.h"
 
 namespace lumigram {
 
@@ -26,7 +27,7 @@ bool TPlayMidi::Play(const std::string& file, bool force) {
   error_text_ = err::kFileInUse;
   const bool started = Open() && Start();
   if (!started) Close();
-  Fire(OnChange);
+  Fire(OnChange, *this);
   return started;
 }
 
@@ -64,8 +65,8 @@ void TPlayMidi::Close() {
   } else {
     error_text_ = error.empty() ? err::kUnexpectedError : error;
   }
-  Fire(OnChange);
-  Fire(OnClosed);
+  Fire(OnChange, *this);
+  Fire(OnClosed, *this);
 }
 
 void TPlayMidi::SoundEnded(bool) {
@@ -73,16 +74,9 @@ void TPlayMidi::SoundEnded(bool) {
   // Cleared before the callback, so that whoever it tells sees the sound as
   // ended and may play again.
   is_playing_ = false;
-  Fire(OnNotify);
+  Fire(OnNotify, *this);
   // The callback may have started another sound: that one stays.
   if (auto_close_ && !is_playing_) Close();
-}
-
-void TPlayMidi::Fire(const TEvent& event) {
-  if (!event) return;
-  // A copy: the callback may replace the very handler that is running.
-  const TEvent call = event;
-  call(*this);
 }
 
 }  // namespace lumigram

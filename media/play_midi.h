@@ -49,7 +49,6 @@ class TPlayMidi final : private TSoundDeviceEvents {
   bool Open();
   bool Start();
   void SoundEnded(bool succeeded) override;
-  void Fire(const TEvent& event);
 
   std::unique_ptr<TSoundDevice> device_;
   bool is_open_ = false;

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "util/text.h"
+#include "util/utf8.h"
 
 namespace lumigram {
 
@@ -14,7 +15,7 @@ namespace {
 
 constexpr const char* kUtf8 = "UTF-8";
 constexpr const char* kWestern = "CP1252";
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 
 class TConverter {
  public:
@@ -32,34 +33,6 @@ class TConverter {
  private:
   iconv_t handle_;
 };
-
-// How many bytes the UTF-8 sequence starting with lead claims (1 for a byte
-// that cannot start one), so a bad character is skipped whole.
-size_t Utf8SequenceLength(uint8_t lead) {
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-  if (lead >= 0xC2) return 2;
-  return 1;
-}
-
-// The code point of the well-formed UTF-8 sequence at the start of text, or
-// -1 when it is not one.
-long DecodeUtf8(std::string_view text) {
-  if (text.empty()) return -1;
-  const auto lead = uint8_t(text[0]);
-  if (lead < 0x80) return lead;
-  const size_t length = Utf8SequenceLength(lead);
-  if (length == 1 || text.size() < length) return -1;
-  long value = lead & (0xFF >> (length + 1));
-  for (size_t i = 1; i < length; ++i) {
-    const auto next = uint8_t(text[i]);
-    if ((next & 0xC0) != 0x80) return -1;
-    value = (value << 6) | (next & 0x3F);
-  }
-  const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
-  if (overlong || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return -1;
-  return value;
-}
 
 // Converts all of input. With replacement null the first bad spot ends the
 // conversion and its offset is returned in badOffset; otherwise each bad
@@ -175,16 +148,17 @@ bool Utf8ToCodePage(std::string_view utf8, std::string_view codePage, std::strin
   }
   size_t bad = 0;
   if (Convert(utf8, name, kUtf8, nullptr, bytes, bad)) return true;
-  const long character = bad < utf8.size() ? DecodeUtf8(utf8.substr(bad)) : -1;
-  error = character < 0 ? "not valid UTF-8 at offset " + IntToText(int64_t(bad))
-                        : "U+" + Hex(unsigned(character), 4) + " cannot be written in " + name;
+  char32_t character = 0;
+  const size_t length = bad < utf8.size() ? DecodeUtf8(utf8.substr(bad), character) : 0;
+  error = length == 0 ? "not valid UTF-8 at offset " + IntToText(int64_t(bad))
+                      : "U+" + Hex(unsigned(character), 4) + " cannot be written in " + name;
   return false;
 }
 
 std::string CharsetToUtf8(std::string_view bytes, int charset) {
   std::string utf8;
   size_t bad = 0;
-  Convert(bytes, kUtf8, CodePageOfCharset(charset), &kReplacementCharacter, utf8, bad);
+  Convert(bytes, kUtf8, CodePageOfCharset(charset), &kReplacementUtf8, utf8, bad);
   return utf8;
 }
 
@@ -197,9 +171,11 @@ std::string Utf8ToCharset(std::string_view utf8, int charset) {
 }
 
 bool IsValidUtf8(std::string_view text) {
+  char32_t character = 0;
   for (size_t i = 0; i < text.size();) {
-    if (DecodeUtf8(text.substr(i)) < 0) return false;
-    i += uint8_t(text[i]) < 0x80 ? 1 : Utf8SequenceLength(uint8_t(text[i]));
+    const size_t length = DecodeUtf8(text.substr(i), character);
+    if (length == 0) return false;
+    i += length;
   }
   return true;
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "lang/translate.h"
+#include "util/screen_layout.h"
 #include "windows/font_mapping.h"
 #include "windows/info_markup.h"
 #include "windows/window_texts.h"
@@ -39,12 +40,12 @@ QTextCharFormat StyleFormat(int style, const QString& family, int size) {
   return format;
 }
 
-void CenterOnScreen(QWidget& window) {
+void CenterOnItsScreen(QWidget& window) {
   const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect area = screen->geometry();
-  window.move(area.left() + (area.width() - window.width()) / 2,
-              area.top() + (area.height() - window.height()) / 2);
+  const TPoint place = CenterOnScreen(area.width(), area.height(), window.width(), window.height());
+  window.move(area.left() + place.X, area.top() + place.Y);
 }
 
 }  // namespace
@@ -114,7 +115,7 @@ void TInfoWindow::Render() {
 void TInfoWindow::ShowInfo() {
   if (isVisible()) return;
   Render();
-  CenterOnScreen(*this);
+  CenterOnItsScreen(*this);
   exec();
 }
 

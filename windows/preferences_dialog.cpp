@@ -11,6 +11,7 @@
 
 #include "lang/translate.h"
 #include "platform/qt/shown_text.h"
+#include "util/screen_layout.h"
 #include "windows/window_texts.h"
 
 namespace lumigram {
@@ -90,7 +91,8 @@ TPreferencesDialog::TPreferencesDialog(const TCardPreferences& prefs, QWidget* p
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
-    move(area.left() + (area.width() - kWidth) / 2, area.top() + (area.height() - kHeight) / 2);
+    const TPoint place = CenterOnScreen(area.width(), area.height(), kWidth, kHeight);
+    move(area.left() + place.X, area.top() + place.Y);
   }
 }
 

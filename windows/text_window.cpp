@@ -14,6 +14,7 @@
 
 #include "lang/translate.h"
 #include "util/code_page.h"
+#include "util/screen_layout.h"
 #include "windows/font_mapping.h"
 #include "windows/window_texts.h"
 #include "platform/qt/shown_text.h"
@@ -143,8 +144,8 @@ void TTextWindow::CenterWindow() {
   if (!screen) return;
   const QRect area = screen->geometry();
   const QRect frame = frameGeometry();
-  move(area.left() + (area.width() - frame.width()) / 2,
-       area.top() + (area.height() - frame.height()) / 2);
+  const TPoint place = CenterOnScreen(area.width(), area.height(), frame.width(), frame.height());
+  move(area.left() + place.X, area.top() + place.Y);
 }
 
 bool TTextWindow::eventFilter(QObject* watched, QEvent* event) {

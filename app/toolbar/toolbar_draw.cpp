@@ -44,13 +44,13 @@ void TToolbars::Layout() {
     int inner = 0;
     for (const TToolbarSlot& slot : slots_)
       if (slot.Used && slot.Visible) inner = std::max(inner, slot.Glyph.Height() + 2 * kMargin);
-    const int height = inner + (show_top_bevel_ ? kBevelHeight : 0) +
-                       (show_bottom_bevel_ ? kBevelHeight : 0);
+    // The bottom bevel is always shown.
+    const int height = inner + (show_top_bevel_ ? kBevelHeight : 0) + kBevelHeight;
     if (height != height_) {
       height_ = height;
       host_.SetHeight(height_);
     }
-    host_.ShowBevels(show_top_bevel_, show_bottom_bevel_);
+    host_.ShowBevels(show_top_bevel_, true);
 
     face_ = host_.WindowColor() & 0xFFFFFF;
     shadow_ = Shifted(face_, -55);

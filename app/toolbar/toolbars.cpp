@@ -5,14 +5,16 @@
 #include <algorithm>
 
 #include "imaging/text_picture.h"
+#include "util/event.h"
 
 namespace lumigram {
 
 TToolbars::TToolbars(TToolbarHost& host, TMultiTimer& timer) : host_(host), timer_(timer) {
   track_channel_ = timer_.AddChannel(this, kTrackInterval, true,
                                      [this](const void*, TMultiTimer&) { TrackPointer(); });
-  tick_channel_ = timer_.AddChannel(this, kTickInterval, true,
-                                    [this](const void*, TMultiTimer&) { Fire(OnTick, *this); });
+  tick_channel_ = timer_.AddChannel(this, kTickInterval, true, [this](const void*, TMultiTimer&) {
+    FireIgnoringErrors(OnTick, *this);
+  });
   host_.SetHintsEnabled(true);
   Layout();
 }
@@ -24,11 +26,9 @@ TToolbars::~TToolbars() {
 // Runs a callback when set; one that raises is ignored, as the toolbar's own
 // state is already consistent whenever it calls out.
 template <class Event, class... Args>
-void TToolbars::Fire(const Event& event, Args&&... args) {
-  if (!event) return;
+void TToolbars::FireIgnoringErrors(const Event& event, Args&&... args) {
   try {
-    const Event call = event;
-    call(std::forward<Args>(args)...);
+    Fire(event, std::forward<Args>(args)...);
   } catch (...) {
   }
 }
@@ -109,10 +109,6 @@ void TToolbars::SetAllCursors(int cursor) {
   for (TToolbarSlot& slot : slots_) slot.Cursor = cursor;
 }
 
-void TToolbars::SetButtonCursor(int slot, int cursor) {
-  if (slot >= 0 && slot < kSlotCount) slots_[size_t(slot)].Cursor = cursor;
-}
-
 void TToolbars::SetButtonHint(int slot, const std::string& hint) {
   if (slot < 0 || slot >= kSlotCount) return;
   slots_[size_t(slot)].Hint = hint;
@@ -128,12 +124,6 @@ void TToolbars::SetShowSeparators(bool show) {
 void TToolbars::SetShowTopBevel(bool show) {
   if (show_top_bevel_ == show) return;
   show_top_bevel_ = show;
-  Layout();
-}
-
-void TToolbars::SetShowBottomBevel(bool show) {
-  if (show_bottom_bevel_ == show) return;
-  show_bottom_bevel_ = show;
   Layout();
 }
 
@@ -195,14 +185,14 @@ void TToolbars::UpdateHint(int slot) {
 
 void TToolbars::WindowResized() {
   Layout();
-  Fire(OnResize, *this);
+  FireIgnoringErrors(OnResize, *this);
 }
 
 void TToolbars::MouseDown(TMouseButton button, unsigned shift, int x, int y) {
   if (pressed_ || !enabled_) return;
   pressed_ = true;
   drag_state_ = TDragState::Undecided;
-  Fire(OnMouseDown, *this, button, shift, x, y);
+  FireIgnoringErrors(OnMouseDown, *this, button, shift, x, y);
   hot_ = SlotAt(x, y, false);
   Layout();
 }
@@ -212,14 +202,14 @@ void TToolbars::MouseMove(unsigned shift, int x, int y) {
     SetHot(SlotAt(x, y, false));
     UpdateHint(SlotAt(x, y, true));
   }
-  Fire(OnMouseMove, *this, shift, x, y);
+  FireIgnoringErrors(OnMouseMove, *this, shift, x, y);
   if (!pressed_) return;
   if (drag_state_ == TDragState::Undecided && SlotAt(x, y, false) != hot_) {
     drag_state_ = TDragState::NoDrag;
     if (OnDragQuery) {
       host_.CancelHint();
       bool mayDrag = true;
-      Fire(OnDragQuery, *this, shift, mayDrag, x, y);
+      FireIgnoringErrors(OnDragQuery, *this, shift, mayDrag, x, y);
       if (mayDrag) drag_state_ = TDragState::Dragging;
     }
   }
@@ -228,7 +218,7 @@ void TToolbars::MouseMove(unsigned shift, int x, int y) {
       hints_on_ = false;
       host_.SetHintsEnabled(false);
     }
-    Fire(OnDragMove, *this, shift, x, y);
+    FireIgnoringErrors(OnDragMove, *this, shift, x, y);
   }
 }
 
@@ -236,13 +226,13 @@ void TToolbars::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
   if (!pressed_) return;
   pressed_ = false;
   Layout();
-  Fire(OnMouseUp, *this, button, shift, x, y);
+  FireIgnoringErrors(OnMouseUp, *this, button, shift, x, y);
   if (drag_state_ == TDragState::Dragging) {
     hints_on_ = true;
     host_.SetHintsEnabled(true);
-    Fire(OnDragEnd, *this, button, shift, x, y);
+    FireIgnoringErrors(OnDragEnd, *this, button, shift, x, y);
   } else if (enabled_) {
-    Fire(OnClick, *this);
+    FireIgnoringErrors(OnClick, *this);
   }
 }
 

@@ -77,12 +77,10 @@ class TToolbars {
   void SetButtonVisible(int slot, bool visible);
   void SetButtonEnabled(int slot, bool enabled);
   void SetAllCursors(int cursor);
-  void SetButtonCursor(int slot, int cursor);
   void SetButtonHint(int slot, const std::string& hint);
 
   void SetShowSeparators(bool show);
   void SetShowTopBevel(bool show);
-  void SetShowBottomBevel(bool show);
   // The whole toolbar; a disabled toolbar draws every button grey.
   void SetEnabled(bool enabled);
 
@@ -147,7 +145,7 @@ class TToolbars {
                 int index);
   void DrawGlyph(const TToolbarSlot& slot, bool lit, int x, int y);
   template <class Event, class... Args>
-  void Fire(const Event& event, Args&&... args);
+  void FireIgnoringErrors(const Event& event, Args&&... args);
 
   TToolbarHost& host_;
   TMultiTimer& timer_;
@@ -161,7 +159,6 @@ class TToolbars {
   bool pressed_ = false;
   TDragState drag_state_ = TDragState::Undecided;
   bool show_top_bevel_ = true;
-  bool show_bottom_bevel_ = true;
   bool show_separators_ = true;
   bool hints_on_ = true;
   int hot_ = -1;

@@ -1,24 +1,17 @@
 #pragma once
-// The few UTF-8 steps the window layer needs: walking code points, the
-// Latin-1 form X wants for WM_NAME, and the text of a key.
+// The UTF-8 steps only the window layer needs: the Latin-1 form X wants for
+// WM_NAME, case folding for accelerators and the text of a key. Walking code
+// points comes from util/utf8.h.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "util/utf8.h"
+
 namespace lumigram {
 
-inline constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// The code point at position and moves position past it; a malformed
-// sequence gives U+FFFD and moves one byte on.
-char32_t NextCodePoint(std::string_view text, size_t& position);
-void AppendUtf8(std::string& text, char32_t codePoint);
 // Characters outside Latin-1 become "?".
 std::string Utf8ToLatin1(std::string_view text);
-size_t CodePointCount(std::string_view text);
-// Removes the last code point, if any.
-void RemoveLastCodePoint(std::string& text);
 // Folds the ASCII letters to lower case, leaves every other character.
 inline char32_t FoldAscii(char32_t c) {
   return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;

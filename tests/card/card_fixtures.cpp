@@ -39,7 +39,6 @@ std::string PictureBytes(int width, int height, TColor colour) {
 TCardOnDouble::TCardOnDouble(bool standalone) {
   Card = std::make_unique<TLumigram>(
       Platform, standalone ? TCardWindowKind::Standalone : TCardWindowKind::Embedded);
-  Card->SetStandalone(standalone);
 }
 
 }  // namespace lumigram::testing

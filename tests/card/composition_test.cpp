@@ -229,7 +229,7 @@ TEST(Cursor, CardCursorOrTheArrow) {
   std::string error;
   ASSERT_TRUE(card.Card->SetCursorFromFile(TestDataFile("imaging/windows/mask4.ico")));
   ASSERT_TRUE(card.Window().Cursor.has_value());
-  EXPECT_TRUE(card.Card->CursorHandle().has_value());
+  EXPECT_TRUE(card.Card->CursorImage().has_value());
   card.Card->Info().Cursor = "not a cursor";
   EXPECT_FALSE(card.Card->ApplyCursor());
   EXPECT_TRUE(card.Card->Info().Cursor.empty());

@@ -124,7 +124,6 @@ TEST(Flash, PhasesOf700MillisecondsOnADrivenClock) {
   TCardPlatformDouble platform;
   int64_t now = 5000;
   TLumigram card(platform, TCardWindowKind::Embedded, [&] { return now; });
-  card.SetStandalone(false);
   SetMessage(card.Info(), {"Blink"}, kAlignLeft, kAlignTop);
   card.Info().State.MessageDirty = true;  // as the editor marks a new message
   card.Refresh(false);
@@ -166,7 +165,6 @@ TEST(Flash, PhasesOf700MillisecondsOnADrivenClock) {
 TEST(Flash, TimerTicksReachTheCardOnTheGuiThread) {
   TCardPlatformDouble platform;
   TLumigram card(platform, TCardWindowKind::Embedded);
-  card.SetStandalone(false);
   SetMessage(card.Info(), {"Blink"}, kAlignLeft, kAlignTop);
   card.Info().Flash = true;
   card.Refresh(false);

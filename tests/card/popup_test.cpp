@@ -65,7 +65,7 @@ TEST(Popup, EmbeddedCardOffersOnlyAboutAndTheSound) {
   TCardOnDouble card;
   card.Platform.DesktopDouble.PrintAvailable = true;
   std::vector<TPopupItem> items = card.Card->UpdateMenu();
-  for (int id : {kPlayItem, kStopItem, kEditItem, kDesktopItem, kStartItem, kExitItem})
+  for (int id : {kPlayItem, kStopItem, kEditItem, kDesktopItem, kLibraryItem, kExitItem})
     EXPECT_FALSE(State(items, id).Enabled) << id;
   EXPECT_TRUE(State(items, kAboutItem).Enabled);
   EXPECT_TRUE(State(items, kPrintItem).Enabled);
@@ -129,7 +129,7 @@ TEST(Popup, SendToDesktopThenUpToDate) {
   const TItemState desktop = State(card.Card->UpdateMenu(), kDesktopItem);
   EXPECT_FALSE(desktop.Enabled);
   EXPECT_TRUE(desktop.Checked);
-  EXPECT_TRUE(State(card.Card->UpdateMenu(), kStartItem).Enabled);
+  EXPECT_TRUE(State(card.Card->UpdateMenu(), kLibraryItem).Enabled);
   EXPECT_TRUE(card.Platform.DialogsDouble.Shown.empty());
 }
 

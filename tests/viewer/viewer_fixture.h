@@ -61,7 +61,6 @@ inline std::string ShortWave(int milliseconds) {
 inline std::string CardData(const std::function<void(TLumigram&)>& fill) {
   THeadlessCardPlatform platform;
   TLumigram card(platform, TCardWindowKind::Embedded);
-  card.SetStandalone(false);
   fill(card);
   card.Refresh(true);
   std::string data;

@@ -135,7 +135,6 @@ int RunCardMake(const std::vector<std::string>& args) {
 
   THeadlessCardPlatform platform;
   TLumigram card(platform, TCardWindowKind::Embedded);
-  card.SetStandalone(false);
   TLumigramInfo& info = card.Info();
   info.CreatorInfo = DefaultCreatorInfo();
   std::string error;

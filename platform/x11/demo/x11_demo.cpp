@@ -8,6 +8,7 @@
 #include "imaging/canvas.h"
 #include "imaging/text.h"
 #include "platform/x11/x11_card_platform.h"
+#include "util/screen_layout.h"
 
 namespace lumigram {
 namespace {
@@ -48,8 +49,8 @@ class TDemo final : public TCardWindowEvents {
     window_->SetEvents(this);
     window_->SetCaption("Lumigram demo");
     const TPoint screen = window_->ScreenSize();
-    window_->SetBounds((screen.X - picture_.Width()) / 2, (screen.Y - picture_.Height()) / 2,
-                       picture_.Width(), picture_.Height());
+    const TPoint place = CenterOnScreen(screen.X, screen.Y, picture_.Width(), picture_.Height());
+    window_->SetBounds(place.X, place.Y, picture_.Width(), picture_.Height());
     window_->Present(picture_);
     window_->Show();
     return true;

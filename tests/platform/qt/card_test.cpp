@@ -57,7 +57,6 @@ class QtCardTest : public ::testing::Test {
   std::unique_ptr<TLumigram> MakeEmbeddedCard() {
     auto card = std::make_unique<TLumigram>(platform_, TCardWindowKind::Embedded,
                                             [this] { return now_; });
-    card->SetStandalone(false);
     card->ExitOnClose = false;
     card->CentreAndShow();
     return card;
