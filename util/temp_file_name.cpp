@@ -9,7 +9,9 @@
 
 namespace lumigram {
 
-std::string PrivateTempFolder() { return os::PrivateTempFolder(); }
+std::string PrivateTempFolder() {
+  return os::PrivateTempFolder();
+}
 
 std::string MakeTempFileName(const std::string& ext) {
   static std::atomic<int> counter{0};

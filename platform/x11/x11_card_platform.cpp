@@ -27,6 +27,8 @@ std::unique_ptr<TSoundDevice> TX11CardPlatform::CreateSoundDevice() {
   return sounds_ ? sounds_() : nullptr;
 }
 
-std::string TX11CardPlatform::ProgramFile() const { return os::OwnProgramPath(); }
+std::string TX11CardPlatform::ProgramFile() const {
+  return os::OwnProgramPath();
+}
 
 }  // namespace lumigram

@@ -79,7 +79,7 @@ int64_t TFile::Seek(int64_t offset, TSeekFrom from) {
 }
 
 TFileStatus TFile::Status() const {
-  struct stat info{};
+  struct stat info {};
   return ::fstat(handle_, &info) == 0 ? StatusFromStat(info) : TFileStatus{};
 }
 
@@ -87,7 +87,9 @@ bool TFile::SetPermissions(uint32_t permissions) {
   return ::fchmod(handle_, mode_t(permissions)) == 0;
 }
 
-bool TFile::Flush() { return ::fsync(handle_) == 0; }
+bool TFile::Flush() {
+  return ::fsync(handle_) == 0;
+}
 
 bool TFile::Close() {
   if (handle_ < 0) return true;

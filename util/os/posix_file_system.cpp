@@ -13,12 +13,12 @@
 namespace lumigram::os {
 
 TFileStatus StatusOf(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(path.c_str(), &info) == 0 ? StatusFromStat(info) : TFileStatus{};
 }
 
 TFileStatus LinkStatusOf(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return ::lstat(path.c_str(), &info) == 0 ? StatusFromStat(info) : TFileStatus{};
 }
 
@@ -39,7 +39,9 @@ uint32_t NewFilePermissions(bool executable) {
   return uint32_t((executable ? 0777 : 0666) & ~mask);
 }
 
-bool MayExecute(const std::string& path) { return ::access(path.c_str(), X_OK) == 0; }
+bool MayExecute(const std::string& path) {
+  return ::access(path.c_str(), X_OK) == 0;
+}
 
 bool RenameFile(const std::string& from, const std::string& to, std::string& error) {
   if (std::rename(from.c_str(), to.c_str()) == 0) return true;
@@ -47,7 +49,9 @@ bool RenameFile(const std::string& from, const std::string& to, std::string& err
   return false;
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0;
+}
 
 bool CreateFolder(const std::string& path, bool privateToUs) {
   return ::mkdir(path.c_str(), privateToUs ? 0700 : 0777) == 0;

@@ -93,8 +93,7 @@ bool StartDetached(const std::vector<std::string>& arguments, const std::string&
       &spawn.Attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
   pid_t child = 0;
-  if (::posix_spawnp(&child, argv[0], &spawn.Actions, &spawn.Attributes, argv.data(), environ) !=
-      0)
+  if (::posix_spawnp(&child, argv[0], &spawn.Actions, &spawn.Attributes, argv.data(), environ) != 0)
     return false;
   ReapWhenDone(child);
   if (processId) *processId = child;
@@ -136,6 +135,8 @@ std::string OwnProgramPath() {
   return std::string(path, size_t(length));
 }
 
-int64_t OwnProcessId() { return ::getpid(); }
+int64_t OwnProcessId() {
+  return ::getpid();
+}
 
 }  // namespace lumigram::os

@@ -12,7 +12,7 @@ namespace {
 // Creates the folder if needed and checks that it is ours alone.
 bool EnsurePrivateFolder(const std::string& folder) {
   ::mkdir(folder.c_str(), 0700);
-  struct stat info{};
+  struct stat info {};
   if (::lstat(folder.c_str(), &info) != 0) return false;
   if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) return false;
   if ((info.st_mode & 077) != 0) return ::chmod(folder.c_str(), 0700) == 0;
