@@ -1,11 +1,10 @@
 #include "imaging/byte_picture.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <utility>
 
 #include "util/files.h"
+#include "util/os/file_system.h"
 
 namespace lumigram {
 
@@ -72,11 +71,12 @@ bool TBytePicture::WriteToBytes(std::string& bytes) {
 
 bool TBytePicture::ReadFromFile(const std::string& path) {
   error_text_ = texts_.notFound;
-  struct stat info {};
-  if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+  if (path.empty()) return false;
+  const os::TFileKind kind = os::StatusOf(path).Kind;
+  if (kind == os::TFileKind::Missing || kind == os::TFileKind::Folder) return false;
   // Only plain files: opening a pipe or a device could wait forever.
   error_text_ = texts_.inUse;
-  if (!S_ISREG(info.st_mode)) return false;
+  if (kind != os::TFileKind::File) return false;
   try {
     TFileStream stream(path, TFileMode::Read);
     if (!stream.IsOpen()) return false;

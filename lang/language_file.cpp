@@ -1,12 +1,11 @@
 #include "lang/language_file.h"
 
-#include <sys/stat.h>
-
 #include <chrono>
 #include <thread>
 
 #include "util/error_texts.h"
 #include "util/files.h"
+#include "util/os/file_system.h"
 
 namespace lumigram {
 
@@ -22,8 +21,7 @@ bool ReadLanguageFile(const std::string& path, int64_t offset, std::string& data
   error = err::kFileNotFound;
   if (!FileExistsNotFolder(path)) return false;
   error = err::kFileInUse;
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (os::StatusOf(path).Kind != os::TFileKind::File) return false;
   std::string bytes;
   if (!ReadFileToString(path, bytes, error, kMaxLanguageFileSize)) return false;
   data = offset > 0

@@ -1,15 +1,11 @@
 #include "util/files.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <fnmatch.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "util/error_texts.h"
+#include "util/os/environment.h"
+#include "util/os/file.h"
+#include "util/os/file_system.h"
 #include "util/text.h"
 
 namespace lumigram {
@@ -21,33 +17,24 @@ std::string WithoutTrailingSlash(std::string path) {
   return path;
 }
 
-bool WriteAll(int fd, const std::string& data) {
+bool WriteAll(os::TFile& file, const std::string& data) {
   size_t done = 0;
   while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
+    const int64_t n = file.Write(data.data() + done, int64_t(data.size() - done));
     if (n <= 0) return false;
     done += size_t(n);
   }
   return true;
 }
 
-mode_t CurrentUmask() {
-  const mode_t mask = ::umask(022);
-  ::umask(mask);
-  return mask;
-}
-
 }  // namespace
 
 bool FolderExists(const std::string& path) {
-  struct stat info{};
-  return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return !path.empty() && os::StatusOf(path).Kind == os::TFileKind::Folder;
 }
 
 uint32_t DosDateTime(std::time_t when) {
-  std::tm local{};
-  localtime_r(&when, &local);
+  const std::tm local = os::LocalTime(when);
   const uint32_t date =
       uint32_t(std::max(local.tm_year - 80, 0) << 9) | uint32_t((local.tm_mon + 1) << 5) |
       uint32_t(local.tm_mday);
@@ -57,19 +44,19 @@ uint32_t DosDateTime(std::time_t when) {
 }
 
 bool FileExistsNotFolder(const std::string& path, uint32_t* dosDateTime) {
-  struct stat info{};
-  if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
-  if (dosDateTime) *dosDateTime = DosDateTime(info.st_mtime);
+  if (path.empty()) return false;
+  const os::TFileStatus status = os::StatusOf(path);
+  if (status.Kind == os::TFileKind::Missing || status.Kind == os::TFileKind::Folder) return false;
+  if (dosDateTime) *dosDateTime = DosDateTime(std::time_t(status.Modified.Seconds));
   return true;
 }
 
 int64_t FileSize(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  struct stat info{};
-  const bool ok = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
-  ::close(fd);
-  return ok ? int64_t(info.st_size) : -1;
+  const os::TFile file(path, os::TOpenMode::Read);
+  if (!file.IsOpen()) return -1;
+  const os::TFileStatus status = file.Status();
+  const bool ok = status.Kind != os::TFileKind::Missing && status.Kind != os::TFileKind::Folder;
+  return ok ? status.Size : -1;
 }
 
 bool ForceFolder(const std::string& path) {
@@ -78,16 +65,16 @@ bool ForceFolder(const std::string& path) {
   if (FolderExists(folder)) return true;
   const std::string parent = ExtractFolder(folder);
   if (!parent.empty() && parent != folder + "/" && !ForceFolder(parent)) return false;
-  return ::mkdir(folder.c_str(), 0777) == 0 || FolderExists(folder);
+  return os::CreateFolder(folder) || FolderExists(folder);
 }
 
 bool DeleteFileIfExists(const std::string& path) {
-  struct stat info{};
-  if (::lstat(path.c_str(), &info) != 0) return true;
-  if (S_ISDIR(info.st_mode)) return false;
+  const os::TFileKind kind = os::LinkStatusOf(path).Kind;
+  if (kind == os::TFileKind::Missing) return true;
+  if (kind == os::TFileKind::Folder) return false;
   // Read-only files go too: on this system unlinking depends on the folder.
-  ::unlink(path.c_str());
-  return ::lstat(path.c_str(), &info) != 0;
+  os::RemoveFile(path);
+  return os::LinkStatusOf(path).Kind == os::TFileKind::Missing;
 }
 
 bool ReadFileToString(const std::string& path, std::string& data, std::string& error,
@@ -95,37 +82,26 @@ bool ReadFileToString(const std::string& path, std::string& data, std::string& e
   error = err::kFileNotFound;
   if (!FileExistsNotFolder(path)) return false;
   error = err::kFileInUse;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info{};
-  if (::fstat(fd, &info) != 0) {
-    ::close(fd);
-    return false;
-  }
+  os::TFile file(path, os::TOpenMode::Read);
+  if (!file.IsOpen()) return false;
+  const os::TFileStatus status = file.Status();
+  if (status.Kind == os::TFileKind::Missing) return false;
   error = err::kOutOfMemory;
-  if (info.st_size > maxBytes) {
-    ::close(fd);
-    return false;
-  }
+  if (status.Size > maxBytes) return false;
   std::string bytes;
-  bytes.reserve(size_t(info.st_size));
+  bytes.reserve(size_t(status.Size));
   char chunk[65536];
   for (;;) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n < 0 && errno == EINTR) continue;
+    const int64_t n = file.Read(chunk, sizeof chunk);
     if (n < 0) {
-      ::close(fd);
       error = err::kFileInUse;
       return false;
     }
     if (n == 0) break;
-    if (int64_t(bytes.size()) + n > maxBytes) {  // the file grew while we read it
-      ::close(fd);
-      return false;
-    }
+    if (int64_t(bytes.size()) + n > maxBytes) return false;  // the file grew while we read it
     bytes.append(chunk, size_t(n));
   }
-  ::close(fd);
+  file.Close();
   data = std::move(bytes);
   return true;
 }
@@ -133,30 +109,30 @@ bool ReadFileToString(const std::string& path, std::string& data, std::string& e
 bool WriteStringToFile(const std::string& path, const std::string& data, std::string& error,
                        bool executable) {
   error = err::kFileInUse;
-  struct stat existing{};
-  const bool replacing = ::stat(path.c_str(), &existing) == 0;
-  if (replacing && S_ISDIR(existing.st_mode)) return false;
+  const os::TFileStatus existing = os::StatusOf(path);
+  const bool replacing = existing.Kind != os::TFileKind::Missing;
+  if (existing.Kind == os::TFileKind::Folder) return false;
 
   error = err::kOutOfDiskSpace;
-  std::string scratch = path + ".XXXXXX";
-  const int fd = ::mkstemp(scratch.data());
-  if (fd < 0) return false;
+  std::string scratch;
+  os::TFile file;
+  if (!file.CreateUnique(path + ".", scratch)) return false;
   // Keep the permissions of the file being replaced; a new file gets the usual
   // ones, with execute bits when it is a program.
-  mode_t mode = (executable ? 0777 : 0666) & ~CurrentUmask();
-  if (replacing) mode = existing.st_mode & 07777;
-  if (executable) mode |= (mode & 0444) >> 2;
-  ::fchmod(fd, mode);
+  uint32_t mode = os::NewFilePermissions(executable);
+  if (replacing) mode = existing.Permissions;
+  if (executable) mode |= (mode & os::kReadableBits) >> 2;
+  file.SetPermissions(mode);
 
-  const bool written = WriteAll(fd, data) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
+  const bool written = WriteAll(file, data) && file.Flush();
+  const bool closed = file.Close();
   if (!written || !closed) {
-    ::unlink(scratch.c_str());
+    os::RemoveFile(scratch);
     return false;
   }
   error = err::kFileInUse;
-  if (::rename(scratch.c_str(), path.c_str()) != 0) {
-    ::unlink(scratch.c_str());
+  if (!os::RenameFile(scratch, path, error)) {
+    os::RemoveFile(scratch);
     return false;
   }
   return true;
@@ -171,14 +147,11 @@ bool CopyFileChecked(const std::string& source, const std::string& target, std::
   if (!folder.empty()) ForceFolder(folder);
   // A copy is the same file elsewhere: a program stays runnable, and the
   // last-write time stays, which is how an up-to-date copy is recognised.
-  struct stat original{};
-  const bool known = ::stat(source.c_str(), &original) == 0;
-  const bool program = known && (original.st_mode & 0111) != 0;
+  const os::TFileStatus original = os::StatusOf(source);
+  const bool known = original.Kind != os::TFileKind::Missing;
+  const bool program = known && (original.Permissions & os::kExecutableBits) != 0;
   if (!WriteStringToFile(target, data, error, program)) return false;
-  if (known) {
-    const struct timespec times[2] = {original.st_atim, original.st_mtim};
-    ::utimensat(AT_FDCWD, target.c_str(), times, 0);
-  }
+  if (known) os::SetFileTimes(target, original.Accessed, original.Modified);
   return true;
 }
 
@@ -191,15 +164,11 @@ std::vector<std::string> FindFileList(const std::string& pattern, bool withFolde
   const std::string folder = ExtractFolder(pattern);
   const std::string mask = ExtractFileName(pattern);
   std::vector<std::string> names;
-  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (!dir) return names;
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string name = entry->d_name;
-    if (::fnmatch(mask.c_str(), name.c_str(), FNM_CASEFOLD | FNM_PERIOD) != 0) continue;
+  for (const std::string& name : os::FolderNames(folder.empty() ? "." : folder)) {
+    if (!os::NameMatchesMask(mask, name)) continue;
     if (!FileExistsNotFolder(folder + name)) continue;
     names.push_back(withFolder ? folder + name : name);
   }
-  ::closedir(dir);
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -3,8 +3,7 @@
 // volume control, the maker's companion programs. Programs get an argument
 // vector, never a command line, so no text is ever read by a shell.
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,7 @@ namespace lumigram {
 // not wait for it. processId (optional) receives the child's id. False when
 // the program could not be started at all.
 bool StartProgram(const std::vector<std::string>& arguments, const std::string& workingFolder = {},
-                  pid_t* processId = nullptr);
+                  int64_t* processId = nullptr);
 
 // Opens a file, folder or address with the desktop's default application
 // ("xdg-open"). A file named by its full path is opened from its own folder.

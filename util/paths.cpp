@@ -1,25 +1,16 @@
 #include "util/paths.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "util/files.h"
+#include "util/os/environment.h"
 #include "util/text.h"
 
 namespace lumigram {
 
 namespace {
 
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
 // XDG says relative values are invalid and must be ignored.
 std::string AbsoluteFolderFromEnvironment(const char* name) {
-  const std::string value = Environment(name);
+  const std::string value = os::Environment(name);
   return !value.empty() && value[0] == '/' ? IncludeSlash(value) : std::string();
 }
 
@@ -59,9 +50,7 @@ TPaths& TPaths::Shared() {
 }
 
 std::string TPaths::HomeFolder() const {
-  std::string home = Environment("HOME");
-  if (home.empty())
-    if (const passwd* entry = ::getpwuid(::getuid())) home = entry->pw_dir ? entry->pw_dir : "";
+  const std::string home = os::HomeFolder();
   return home.empty() ? std::string() : IncludeSlash(home);
 }
 

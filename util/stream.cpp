@@ -1,10 +1,6 @@
 #include "util/stream.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -82,21 +78,16 @@ void TMemoryStream::Clear() {
 }
 
 TFileStream::TFileStream(const std::string& path, TFileMode mode) {
-  int flags = O_RDONLY;
-  if (mode == TFileMode::Create) flags = O_RDWR | O_CREAT | O_TRUNC;
-  if (mode == TFileMode::ReadWrite) flags = O_RDWR;
-  fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-}
-
-TFileStream::~TFileStream() {
-  if (fd_ >= 0) ::close(fd_);
+  os::TOpenMode open = os::TOpenMode::Read;
+  if (mode == TFileMode::Create) open = os::TOpenMode::CreateOrTruncate;
+  if (mode == TFileMode::ReadWrite) open = os::TOpenMode::ReadWrite;
+  file_.Open(path, open);
 }
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
   int64_t done = 0;
   while (done < count) {
-    const ssize_t n = ::read(fd_, static_cast<char*>(buffer) + done, size_t(count - done));
-    if (n < 0 && errno == EINTR) continue;
+    const int64_t n = file_.Read(static_cast<char*>(buffer) + done, count - done);
     if (n <= 0) break;
     done += n;
   }
@@ -106,8 +97,7 @@ int64_t TFileStream::Read(void* buffer, int64_t count) {
 int64_t TFileStream::Write(const void* buffer, int64_t count) {
   int64_t done = 0;
   while (done < count) {
-    const ssize_t n = ::write(fd_, static_cast<const char*>(buffer) + done, size_t(count - done));
-    if (n < 0 && errno == EINTR) continue;
+    const int64_t n = file_.Write(static_cast<const char*>(buffer) + done, count - done);
     if (n <= 0) break;
     done += n;
   }
@@ -115,10 +105,10 @@ int64_t TFileStream::Write(const void* buffer, int64_t count) {
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
-  const int whence = origin == TSeekOrigin::Beginning ? SEEK_SET
-                     : origin == TSeekOrigin::Current ? SEEK_CUR
-                                                      : SEEK_END;
-  const off_t at = ::lseek(fd_, off_t(offset), whence);
+  const os::TSeekFrom from = origin == TSeekOrigin::Beginning ? os::TSeekFrom::Beginning
+                             : origin == TSeekOrigin::Current ? os::TSeekFrom::Current
+                                                              : os::TSeekFrom::End;
+  const int64_t at = file_.Seek(offset, from);
   if (at < 0) throw EStreamError("Stream seek error");
   return at;
 }

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "util/os/file.h"
+
 namespace lumigram {
 
 class EStreamError : public std::runtime_error {
@@ -71,15 +73,14 @@ enum class TFileMode { Read, Create, ReadWrite };
 class TFileStream : public TStream {
  public:
   TFileStream(const std::string& path, TFileMode mode);
-  ~TFileStream() override;
 
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return file_.IsOpen(); }
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
 
  private:
-  int fd_ = -1;
+  os::TFile file_;
 };
 
 }  // namespace lumigram

@@ -1,11 +1,8 @@
 #include "platform/x11/x11_card_platform.h"
 
-#include <unistd.h>
-
-#include <climits>
-
 #include "platform/x11/x11_card_window.h"
 #include "platform/x11/x11_popup.h"
+#include "util/os/process.h"
 
 namespace lumigram {
 
@@ -31,10 +28,7 @@ std::unique_ptr<TSoundDevice> TX11CardPlatform::CreateSoundDevice() {
 }
 
 std::string TX11CardPlatform::ProgramFile() const {
-  char path[PATH_MAX];
-  const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
-  if (length <= 0 || size_t(length) >= sizeof path) return {};
-  return std::string(path, size_t(length));
+  return os::OwnProgramPath();
 }
 
 }  // namespace lumigram

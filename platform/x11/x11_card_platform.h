@@ -30,7 +30,7 @@ class TX11CardPlatform final : public TCardPlatform {
   TCardDialogs& Dialogs() override { return dialogs_; }
   TCardDesktop& Desktop() override { return desktop_; }
   TGuiDispatcher& Dispatcher() override { return app_; }
-  // The running executable, through /proc/self/exe.
+  // The running executable.
   std::string ProgramFile() const override;
   void Quit() override { app_.Quit(); }
 

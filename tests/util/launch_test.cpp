@@ -63,7 +63,7 @@ TEST(StartProgram, PassesArgumentsLiterallyWithoutAShell) {
 }
 
 TEST(StartProgram, FinishedProgramsDoNotLingerAsZombies) {
-  pid_t child = 0;
+  int64_t child = 0;
   ASSERT_TRUE(StartProgram({"true"}, {}, &child));
   // WNOWAIT only looks: once nobody is left to wait for, the child was reaped.
   EXPECT_TRUE(Eventually([&] {

@@ -1,10 +1,6 @@
 // lumigram card make: a whole card from the command line, saved as the
 // creator saves it.
 
-#include <unistd.h>
-
-#include <climits>
-
 #include "card/about_text.h"
 #include "card/headless_card_platform.h"
 #include "card/links.h"
@@ -22,6 +18,7 @@
 #include "util/code_page.h"
 #include "util/error_texts.h"
 #include "util/files.h"
+#include "util/os/process.h"
 #include "util/text.h"
 
 namespace lumigram::cli {
@@ -73,9 +70,8 @@ bool PictureBytes(const std::string& path, std::string& picture, TBitmap& bitmap
 bool ViewerImage(const std::string& given, std::string& image, std::string& error) {
   std::string path = given;
   if (path.empty()) {
-    char self[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n > 0) path = ExtractFolder(std::string(self, size_t(n))) + kViewerName;
+    const std::string self = os::OwnProgramPath();
+    if (!self.empty()) path = ExtractFolder(self) + kViewerName;
   }
   if (path.empty() || !FileExistsNotFolder(path)) {
     error = "no viewer program " + (path.empty() ? std::string(kViewerName) : path) +
