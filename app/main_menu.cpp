@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/companion_tools.h"
+#include "editor/command_codes.h"
 #include "lang/translate.h"
 #include "platform/qt/shown_text.h"
 #include "util/text.h"
@@ -120,7 +121,7 @@ bool TMainMenu::Checked(const TMenuRow& row) {
     case TMenuCheck::OnTop:
       return host_.MenuStayOnTop();
     case TMenuCheck::Flash:
-      return host_.MenuQuery(91);
+      return host_.MenuQuery(kFlashOn);
     case TMenuCheck::HasLink:
       return !info.Link.empty();
     case TMenuCheck::FrameSize:

@@ -11,7 +11,10 @@
 #include "app/compact_splash.h"
 #include "app/companion_tools.h"
 #include "app/help_viewer.h"
+#include "card/card_platform.h"
 #include "card/card_texts.h"
+#include "card/lumigram.h"
+#include "editor/command_codes.h"
 #include "editor/editor_texts.h"
 #include "editor/lumigram_creator.h"
 #include "lang/translate.h"
@@ -57,6 +60,7 @@ TForm1::~TForm1() {
 
 bool TForm1::FormCreate(TCardPlatform& platform, TEditorServices& services,
                         const TStartOptions& options) {
+  platform_ = &platform;
   services_ = &services;
   options_ = options;
   try {
@@ -136,7 +140,7 @@ void TForm1::CopyProgramsToLibrary() {
 
 void TForm1::OpenCardFromCommandLine() {
   if (!options_.Arguments.empty() && !options_.Arguments[0].empty())
-    RunCommand(207, options_.Arguments[0]);
+    RunCommand(kOpenCardFile, options_.Arguments[0]);
 }
 
 void TForm1::MakeHelpAndTranslateMenu() {
@@ -238,7 +242,7 @@ bool TForm1::IsStayOnTop() const {
 }
 
 void TForm1::ShowError(const std::string& text) {
-  if (services_) services_->ShowError(Translate(editor_text::kError), Translate(text));
+  if (platform_) platform_->Dialogs().ShowError(Translate(editor_text::kError), Translate(text));
 }
 
 // ---- Closing -------------------------------------------------------------------
@@ -375,7 +379,7 @@ void TForm1::RunMenuRow(const TMenuRow& row) {
       if (editor_->QuerySaveChanges()) RunCommand(row.Code);
       break;
     case TMenuAction::NewInstance:
-      if (!options_.ProgramFile.empty()) services_->StartProgram({options_.ProgramFile});
+      if (!options_.ProgramFile.empty()) platform_->Desktop().StartProgram({options_.ProgramFile});
       break;
     case TMenuAction::Tool:
       StartTool(row);
@@ -384,7 +388,7 @@ void TForm1::RunMenuRow(const TMenuRow& row) {
       ExtractSupportFilesCommand();
       break;
     case TMenuAction::WebPage:
-      services_->OpenDocument(row.Argument);
+      platform_->Desktop().OpenDocument(row.Argument);
       break;
     case TMenuAction::Exit:
       CloseApplication();
@@ -396,7 +400,7 @@ void TForm1::RunMenuRow(const TMenuRow& row) {
       SetStayOnTop(!IsStayOnTop());
       break;
     case TMenuAction::Flash:
-      RunCommand(row.Code, MenuQuery(91) ? "0" : "1");
+      RunCommand(row.Code, MenuQuery(kFlashOn) ? "0" : "1");
       break;
     case TMenuAction::Help:
       ShowHelp();
@@ -412,7 +416,7 @@ void TForm1::StartTool(const TMenuRow& row) {
     if (std::string_view(tool.Name) != row.Name) continue;
     if (!CompanionToolPresent(tool)) return;
     SetBusy(true);
-    services_->StartProgram({CompanionToolFile(tool)});
+    platform_->Desktop().StartProgram({CompanionToolFile(tool)});
     SetBusy(false);
   }
 }

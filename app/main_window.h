@@ -120,6 +120,7 @@ class TForm1 final : public QMainWindow, private TMenuHost, public TShellHost {
   std::string ArgumentOf(const TMenuRow& row) const;
 
   TProgramArchives archives_;
+  TCardPlatform* platform_ = nullptr;
   TEditorServices* services_ = nullptr;
   TStartOptions options_;
   bool support_files_needed_ = true;

@@ -38,7 +38,6 @@ TQtEditorServices::~TQtEditorServices() = default;
 
 void TQtEditorServices::SetParent(QWidget* parent) {
   parent_ = parent;
-  desktop_.SetParent(parent);
 }
 
 TFileDialogAnswer TQtEditorServices::RunFileDialog(const TFileDialogRequest& request) {
@@ -90,16 +89,6 @@ bool TQtEditorServices::AskWarningYesNo(const std::string& caption, const std::s
                 QMessageBox::Yes, QMessageBox::No) == QMessageBox::Yes;
 }
 
-void TQtEditorServices::ShowError(const std::string& caption, const std::string& text) {
-  RunBox(parent_, QMessageBox::Critical, caption, text, QMessageBox::Ok, QMessageBox::Ok,
-         QMessageBox::Ok);
-}
-
-void TQtEditorServices::ShowInformation(const std::string& caption, const std::string& text) {
-  RunBox(parent_, QMessageBox::Information, caption, text, QMessageBox::Ok, QMessageBox::Ok,
-         QMessageBox::Ok);
-}
-
 bool TQtEditorServices::ClipboardHasBitmap() {
   return lumigram::ClipboardHasBitmap();
 }
@@ -114,25 +103,8 @@ bool TQtEditorServices::SetClipboardBitmap(const TBitmap& bitmap) {
   return PutClipboardBitmap(bitmap, error);
 }
 
-bool TQtEditorServices::OpenDocument(const std::string& target) {
-  return lumigram::OpenDocument(target);
-}
-
-bool TQtEditorServices::StartProgram(const std::vector<std::string>& argv) {
-  return !argv.empty() && lumigram::StartProgram(argv);
-}
-
 std::vector<std::string> TQtEditorServices::VolumeControlProgram() {
   return lumigram::VolumeControlProgram();
-}
-
-bool TQtEditorServices::CanPrint() {
-  return desktop_.CanPrint();
-}
-
-bool TQtEditorServices::Print(const TBitmap& image, const std::string& title,
-                              std::string& error) {
-  return desktop_.Print(image, title, error);
 }
 
 TTextWindow& TQtEditorServices::MessageTextWindow() {

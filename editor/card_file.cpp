@@ -5,12 +5,20 @@
 #include <cstdio>
 #include <memory>
 
+#include "card/lumigram.h"
 #include "editor/editor_texts.h"
 #include "editor/lumigram_creator.h"
 #include "util/error_texts.h"
 #include "util/files.h"
 
 namespace lumigram {
+
+namespace {
+
+// What a saved card's file holds before its card data.
+constexpr size_t kViewerPartSize = size_t(kCardDataOffset);
+
+}  // namespace
 
 bool TLumigramCreator::WriteCardFile(const std::string& file) {
   last_error_ = editor_text::kDataCorrupt;
@@ -89,6 +97,22 @@ bool TLumigramCreator::LoadCard(const std::string& file) {
   saved_ = true;
   BeginChange(kUndoNone);
   last_error_ = error;
+  Fire(OnChanged);
+  return loaded;
+}
+
+bool TLumigramCreator::PasteAllFrom(const std::string& file) {
+  // The loader's own changes belong to this one undo step.
+  pasting_all_ = true;
+  bool loaded = false;
+  try {
+    loaded = LoadCardData(file);
+  } catch (...) {
+    pasting_all_ = false;
+    throw;
+  }
+  pasting_all_ = false;
+  saved_ = false;
   Fire(OnChanged);
   return loaded;
 }

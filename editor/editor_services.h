@@ -1,9 +1,10 @@
 #pragma once
-// Everything the editor asks of the desktop, and nothing more: dialogs,
-// message boxes, the system clipboard's bitmap, the desktop's opener, the
-// printer and the editor's helper windows. The creator implements it with
-// Qt, the tests with a scripted double. The card itself reaches the desktop
-// through its own platform (card/card_platform.h).
+// What the editor asks of the desktop beyond what the card's platform
+// offers: its dialogs, the questions it asks, the system clipboard's bitmap,
+// the volume control and the editor's helper windows. Error and information
+// boxes, the desktop's opener, starting programs and printing go through the
+// card's platform (card/card_platform.h), which the editor holds as well.
+// The creator implements it with Qt, the tests with a scripted double.
 //
 // Texts arrive translated. Every call is made on the GUI thread and returns
 // when the user has answered; modal dialogs run their own event loop.
@@ -124,8 +125,6 @@ class TEditorServices {
                                                const std::string& text) = 0;
   // True on Yes.
   virtual bool AskWarningYesNo(const std::string& caption, const std::string& text) = 0;
-  virtual void ShowError(const std::string& caption, const std::string& text) = 0;
-  virtual void ShowInformation(const std::string& caption, const std::string& text) = 0;
 
   // ---- The system clipboard's bitmap ----
   virtual bool ClipboardHasBitmap() = 0;
@@ -134,18 +133,9 @@ class TEditorServices {
   virtual bool SetClipboardBitmap(const TBitmap& bitmap) = 0;
 
   // ---- The desktop ----
-  // A folder, document or address with the desktop's default program; true
-  // when the opener started.
-  virtual bool OpenDocument(const std::string& target) = 0;
-  // Starts a program with an argument vector (never through a shell).
-  virtual bool StartProgram(const std::vector<std::string>& argv) = 0;
   // The volume control to start, as its argument vector; empty when none is
   // installed.
   virtual std::vector<std::string> VolumeControlProgram() = 0;
-
-  // ---- Printing ----
-  virtual bool CanPrint() = 0;
-  virtual bool Print(const TBitmap& image, const std::string& title, std::string& error) = 0;
 
   // ---- The editor's windows, owned by the services ----
   virtual TEditorTextWindow& MessageWindow() = 0;

@@ -2,6 +2,7 @@
 // file would have and whether it is saved.
 
 #include "card/links.h"
+#include "card/lumigram.h"
 #include "card/message_text.h"
 #include "editor/editor_texts.h"
 #include "editor/information_report.h"

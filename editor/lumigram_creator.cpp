@@ -4,8 +4,13 @@
 #include <exception>
 
 #include "card/about_text.h"
+#include "card/lumigram.h"
+#include "editor/command_codes.h"
+#include "editor/commands/command_table.h"
+#include "editor/commands/element_answers.h"
 #include "editor/editor_texts.h"
 #include "lang/translate.h"
+#include "media/fast_timer.h"
 #include "util/error_texts.h"
 #include "util/text.h"
 
@@ -81,15 +86,6 @@ void TLumigramCreator::Fire(const TEvent& event) {
 
 // ---- The dispatcher ----------------------------------------------------------
 
-const TCommandRow* TLumigramCreator::FindCommand(int code) {
-  for (TCommandRows group : {PictureCommands(), CursorCommands(), SoundCommands(),
-                             FrameCommands(), LinkCommands(), MessageCommands(), CardCommands(),
-                             PasswordCommands()})
-    for (const TCommandRow& row : group)
-      if (row.Code == code) return &row;
-  return nullptr;
-}
-
 bool TLumigramCreator::Execute(int code, const std::string& argument) {
   const TCommandRow* row = (code == 0 || code == INT_MIN) ? nullptr : FindCommand(code < 0 ? -code : code);
   if (!row || (code > 0 && !row->Run)) {
@@ -101,10 +97,10 @@ bool TLumigramCreator::Execute(int code, const std::string& argument) {
 
 bool TLumigramCreator::RunCommandRow(const TCommandRow& row, int code, const std::string& argument) {
   try {
-    if (code < 0) return !row.Query || (this->*row.Query)(argument);
+    if (code < 0) return !row.Query || row.Query(*this, argument);
     if (row.StartError) last_error_ = row.StartError;
-    if (row.Query && !(this->*row.Query)(argument)) return false;
-    return (this->*row.Run)(argument);
+    if (row.Query && !row.Query(*this, argument)) return false;
+    return row.Run(*this, argument);
   } catch (const std::bad_alloc&) {
     last_error_ = err::kOutOfMemory;
     return false;
@@ -114,7 +110,7 @@ bool TLumigramCreator::RunCommandRow(const TCommandRow& row, int code, const std
 }
 
 void TLumigramCreator::ShowLastError() {
-  services_.ShowError(Translate(editor_text::kError), Translate(last_error_));
+  platform_.Dialogs().ShowError(Translate(editor_text::kError), Translate(last_error_));
 }
 
 // ---- Undo and the saved state -----------------------------------------------
@@ -217,7 +213,7 @@ bool TLumigramCreator::QuerySaveChanges() {
   const std::string text = TranslateLite(editor_text::kSaveChangesTo) + " " + card_name_ + "?";
   switch (services_.AskWarningYesNoCancel(TranslateLite(editor_text::kWarning), text)) {
     case TWarningAnswer::Yes:
-      if (!Execute(210)) ShowLastError();
+      if (!Execute(kSaveCardAs)) ShowLastError();
       break;
     case TWarningAnswer::No:
       SetSaved(true);
@@ -256,6 +252,17 @@ void TLumigramCreator::SetCardPath(const std::string& path) {
   card_path_ = path;
   const size_t cut = path.find_last_of("/\\:");
   card_name_ = cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// ---- Answers about the elements ------------------------------------------------
+
+std::string TLumigramCreator::SoundClipboardType() const {
+  return lumigram::SoundClipboardType(
+      [this](const std::string& type) { return ClipboardFile(type); });
+}
+
+TColor TLumigramCreator::AutoLinkColor() const {
+  return lumigram::AutoLinkColor(*card_);
 }
 
 // ---- Timing --------------------------------------------------------------------

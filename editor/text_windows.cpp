@@ -1,6 +1,7 @@
 // The message text window and the style code window: filled from the card,
 // and the card following what the user types there.
 
+#include "card/lumigram.h"
 #include "editor/lumigram_creator.h"
 
 namespace lumigram {

@@ -5,6 +5,9 @@
 #include <algorithm>
 
 #include "app/toolbar/toolbar_glyphs.h"
+#include "card/lumigram.h"
+#include "editor/command_codes.h"
+#include "editor/lumigram_creator.h"
 #include "lang/translate.h"
 
 namespace lumigram {
@@ -16,9 +19,6 @@ constexpr int kRunNewCard = -1;
 constexpr int kRunInformation = -2;
 constexpr int kRunHelp = -3;
 
-constexpr int kNewCardCode = 202;
-constexpr int kCentreCode = 203;
-constexpr int kFrameSizeDialogCode = 40;
 // A press on Frame Size opens the dialog unless the mouse moved this often.
 constexpr int kSizeDragMoves = 2;
 
@@ -40,27 +40,35 @@ constexpr const char* kColorDrag = "Click and drag for Screen Color";
 
 constexpr TButtonRow kRows[kCreatorButtonCount] = {
     {kButtonNew, false, "New", nullptr, nullptr, &kGlyphNew, kRunNewCard, 0},
-    {kButtonOpen, false, "Open...", nullptr, nullptr, &kGlyphOpen, 208, 0},
-    {kButtonSaveAs, false, "Save As...", nullptr, nullptr, &kGlyphSaveAs, 210, 0},
-    {kButtonPrint, false, "Print...", nullptr, nullptr, &kGlyphPrint, 204, 204},
-    {kButtonUndo, true, "Undo", nullptr, nullptr, &kGlyphUndo, 201, 201},
-    {kButtonCenter, false, "Center", nullptr, nullptr, &kGlyphCenter, kCentreCode, 203},
-    {kButtonPicture, true, "Select Picture from file...", nullptr, nullptr, &kGlyphPicture, 7, 0},
-    {kButtonCursor, false, "Select Cursor from file...", nullptr, nullptr, &kGlyphCursor, 17, 0},
-    {kButtonSound, false, "Select Sound from file...", nullptr, nullptr, &kGlyphSound, 26, 0},
-    {kButtonFrame, false, "Select Frame from file...", nullptr, nullptr, &kGlyphFrame, 36, 0},
-    {kButtonMessage, false, "Select Message from file...", nullptr, nullptr, &kGlyphMessage, 85,
+    {kButtonOpen, false, "Open...", nullptr, nullptr, &kGlyphOpen, kOpenCard, 0},
+    {kButtonSaveAs, false, "Save As...", nullptr, nullptr, &kGlyphSaveAs, kSaveCardAs, 0},
+    {kButtonPrint, false, "Print...", nullptr, nullptr, &kGlyphPrint, kPrintCard, kPrintCard},
+    {kButtonUndo, true, "Undo", nullptr, nullptr, &kGlyphUndo, kUndo, kUndo},
+    {kButtonCenter, false, "Center", nullptr, nullptr, &kGlyphCenter, kCentreCard, kCentreCard},
+    {kButtonPicture, true, "Select Picture from file...", nullptr, nullptr, &kGlyphPicture,
+     kSelectPicture, 0},
+    {kButtonCursor, false, "Select Cursor from file...", nullptr, nullptr, &kGlyphCursor,
+     kSelectCursor, 0},
+    {kButtonSound, false, "Select Sound from file...", nullptr, nullptr, &kGlyphSound, kSelectSound,
      0},
-    {kButtonStop, true, "Stop", nullptr, nullptr, &kGlyphStop, 28, 28},
-    {kButtonPlay, false, "Play", nullptr, nullptr, &kGlyphPlay, 27, 27},
-    {kButtonVolume, false, "Volume Control", nullptr, nullptr, &kGlyphVolume, 29, 29},
+    {kButtonFrame, false, "Select Frame from file...", nullptr, nullptr, &kGlyphFrame, kSelectFrame,
+     0},
+    {kButtonMessage, false, "Select Message from file...", nullptr, nullptr, &kGlyphMessage,
+     kSelectMessage, 0},
+    {kButtonStop, true, "Stop", nullptr, nullptr, &kGlyphStop, kStopSound, kStopSound},
+    {kButtonPlay, false, "Play", nullptr, nullptr, &kGlyphPlay, kPlaySound, kPlaySound},
+    {kButtonVolume, false, "Volume Control", nullptr, nullptr, &kGlyphVolume, kVolumeControl,
+     kVolumeControl},
     {kButtonFrameSize, true, "Frame Size", kSizeClick, kSizeDrag, &kGlyphFrameSize,
-     kFrameSizeDialogCode, 0},
-    {kButtonFrameColor, false, "Frame Color", kColorClick, kColorDrag, &kGlyphFrameColor, 38, 37},
-    {kButtonLink, false, "Link...", nullptr, nullptr, &kGlyphLink, 57, 0},
-    {kButtonLinkColor, false, "Menu/Link Color", kColorClick, kColorDrag, &kGlyphLinkColor, 59, 0},
-    {kButtonText, false, "Text...", nullptr, nullptr, &kGlyphText, 89, 0},
-    {kButtonTextColor, false, "Text Color", kColorClick, kColorDrag, &kGlyphTextColor, 87, 0},
+     kChooseFrameSize, 0},
+    {kButtonFrameColor, false, "Frame Color", kColorClick, kColorDrag, &kGlyphFrameColor,
+     kChooseFrameColour, kSetFrameColour},
+    {kButtonLink, false, "Link...", nullptr, nullptr, &kGlyphLink, kEnterLinkAddress, 0},
+    {kButtonLinkColor, false, "Menu/Link Color", kColorClick, kColorDrag, &kGlyphLinkColor,
+     kChooseLinkColour, 0},
+    {kButtonText, false, "Text...", nullptr, nullptr, &kGlyphText, kShowMessageWindow, 0},
+    {kButtonTextColor, false, "Text Color", kColorClick, kColorDrag, &kGlyphTextColor,
+     kChooseMessageColour, 0},
     {kButtonInformation, true, "Information...", nullptr, nullptr, &kGlyphInformation,
      kRunInformation, 0},
     {kButtonHelp, false, "Help", nullptr, nullptr, &kGlyphHelp, kRunHelp, 0},
@@ -197,7 +205,7 @@ void TCreatorToolbar::Click(int button) {
   if (!row) return;
   switch (row->Run) {
     case kRunNewCard:
-      if (editor_.QuerySaveChanges()) Run(kNewCardCode);
+      if (editor_.QuerySaveChanges()) Run(kNewCard);
       return;
     case kRunInformation:
       if (events_.SetBusy) events_.SetBusy(true);
@@ -207,12 +215,12 @@ void TCreatorToolbar::Click(int button) {
     case kRunHelp:
       if (events_.ShowHelp) events_.ShowHelp();
       return;
-    case kCentreCode:
+    case kCentreCard:
       // The card may have been centred since the button was last enabled.
-      if (editor_.Execute(-kCentreCode)) Run(kCentreCode);
+      if (editor_.Execute(-kCentreCard)) Run(kCentreCard);
       return;
-    case kFrameSizeDialogCode:
-      if (moves_ < kSizeDragMoves) Run(kFrameSizeDialogCode);
+    case kChooseFrameSize:
+      if (moves_ < kSizeDragMoves) Run(kChooseFrameSize);
       return;
     default:
       Run(row->Run);

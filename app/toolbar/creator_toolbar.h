@@ -12,10 +12,11 @@
 #include <string>
 
 #include "app/toolbar/toolbars.h"
-#include "editor/lumigram_creator.h"
 #include "util/geometry.h"
 
 namespace lumigram {
+
+class TLumigramCreator;
 
 // The buttons as the user counts them, left to right (separators not counted).
 enum TCreatorButton : int {

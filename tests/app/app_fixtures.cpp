@@ -77,15 +77,15 @@ TFormOnDouble::~TFormOnDouble() {
 
 int TFormOnDouble::ErrorBoxes(const std::string& text) const {
   int count = 0;
-  for (const auto& box : Services.Boxes)
-    if (box.Kind == TEditorServicesDouble::TBox::Error && box.Text == text) ++count;
+  for (const auto& box : Platform.DialogsDouble.Shown)
+    if (box.Kind == TScriptedCardDialogs::TKind::Error && box.Text == text) ++count;
   return count;
 }
 
 int TFormOnDouble::ErrorBoxes() const {
   int count = 0;
-  for (const auto& box : Services.Boxes)
-    if (box.Kind == TEditorServicesDouble::TBox::Error) ++count;
+  for (const auto& box : Platform.DialogsDouble.Shown)
+    if (box.Kind == TScriptedCardDialogs::TKind::Error) ++count;
   return count;
 }
 

@@ -12,14 +12,16 @@
 #include "app/compact_splash.h"
 #include "app/help_viewer.h"
 #include "card/card_texts.h"
+#include "card/lumigram.h"
+#include "editor/command_codes.h"
 #include "editor/lumigram_creator.h"
 #include "storage/ini_file.h"
 #include "tests/app/app_fixtures.h"
 #include "tests/editor/editor_fixtures.h"
 #include "util/error_texts.h"
 #include "util/files.h"
-#include "util/text.h"
 #include "util/paths.h"
+#include "util/text.h"
 
 namespace lumigram::testing {
 namespace {
@@ -59,7 +61,7 @@ TEST(MainWindow, StartsShownWithANewCardAndItsCardWindow) {
 
 TEST(MainWindow, CaptionGainsAStarWhenTheCardChanges) {
   TFormOnDouble form;
-  ASSERT_TRUE(form->RunCommand(39, "20"));
+  ASSERT_TRUE(form->RunCommand(kSetFrameSize, "20"));
   EXPECT_EQ(Caption(*form), std::string("*") + kNewCaption);
 }
 
@@ -68,7 +70,7 @@ TEST(MainWindow, FailingCommandShowsItsErrorOnceAndQueriesNothing) {
   EXPECT_FALSE(form->RunCommand(9999));
   EXPECT_EQ(form.ErrorBoxes(err::kIndexOutOfRange), 1);
   EXPECT_EQ(form.ErrorBoxes(), 1);
-  EXPECT_FALSE(form->RunCommand(-211));
+  EXPECT_FALSE(form->RunCommand(-kSaveCard));
   EXPECT_FALSE(form->RunCommand(-9999));
   EXPECT_EQ(form.ErrorBoxes(), 1);
   EXPECT_FALSE(form->IsBusy());
@@ -81,7 +83,7 @@ TEST(MainWindow, CommandRunsBusyAndCancelledDialogIsASilentSuccess) {
   form->Editor().OnBusyChanged = [&](TLumigramCreator& editor) {
     if (editor.Busy()) busyInside = form->IsBusy() && QApplication::overrideCursor() != nullptr;
   };
-  EXPECT_TRUE(form->RunCommand(208));
+  EXPECT_TRUE(form->RunCommand(kOpenCard));
   EXPECT_EQ(form.Services.FileDialogs.size(), 1u);
   EXPECT_TRUE(busyInside);
   EXPECT_FALSE(form->IsBusy());
@@ -92,9 +94,9 @@ TEST(MainWindow, CardFileOnTheCommandLineIsOpened) {
   std::string file;
   {
     TFormOnDouble maker;
-    ASSERT_TRUE(maker->RunCommand(56, "https://example.org/"));
+    ASSERT_TRUE(maker->RunCommand(kSetLinkAddress, "https://example.org/"));
     file = MakerFolder() + "from-command-line.exe";
-    ASSERT_TRUE(maker->RunCommand(209, file)) << maker->Editor().LastError();
+    ASSERT_TRUE(maker->RunCommand(kSaveCardToFile, file)) << maker->Editor().LastError();
   }
   TStartOptions options;
   options.Arguments = {file};
@@ -136,7 +138,7 @@ TEST(MainWindow, MissingCoreArchiveStartsWithoutViewer) {
 
 TEST(MainWindow, ClosingAChangedCardAsksAndCancelKeepsRunning) {
   TFormOnDouble form;
-  ASSERT_TRUE(form->RunCommand(39, "20"));
+  ASSERT_TRUE(form->RunCommand(kSetFrameSize, "20"));
   form->close();
   ASSERT_EQ(form.Services.Boxes.size(), 1u);
   EXPECT_EQ(form.Services.Boxes[0].Text, "Save Changes to Untitled.exe?");
@@ -262,7 +264,7 @@ TEST(MainWindow, ToolbarSitsUnderTheBevelAndFollowsTheBusyState) {
   EXPECT_EQ(host, static_cast<TShellHost*>(form.Form.get()));
   EXPECT_EQ(form->height(), form->menuBar()->sizeHint().height() + 2 + 28);
   const int before = toolbar->Refreshes;
-  ASSERT_TRUE(host->RunCommand(39, "30"));
+  ASSERT_TRUE(host->RunCommand(kSetFrameSize, "30"));
   EXPECT_GT(toolbar->Refreshes, before);
   host->SetBusy(true);
   EXPECT_FALSE(toolbar->Widget()->isEnabled());

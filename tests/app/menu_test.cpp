@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include "app/companion_tools.h"
+#include "card/lumigram.h"
+#include "editor/command_codes.h"
 #include "editor/lumigram_creator.h"
 #include "frames/frame_styles.h"
 #include "tests/app/app_fixtures.h"
@@ -79,13 +81,13 @@ TEST_F(MenuTest, NewCardLeavesSaveDisabledUntilSavedOnce) {
   EXPECT_TRUE(Enabled("Open1"));
   EXPECT_FALSE(Enabled("RemovePassword1"));
   const std::string file = MakerFolder() + "saved-once.exe";
-  ASSERT_TRUE(Run(209, file)) << form_->Editor().LastError();
+  ASSERT_TRUE(Run(kSaveCardToFile, file)) << form_->Editor().LastError();
   Open("File1");
   EXPECT_TRUE(Enabled("Save1"));
 }
 
 TEST_F(MenuTest, WithoutFrameTheFrameMenuShowsSizeZeroAndDisablesFrameItems) {
-  ASSERT_TRUE(Run(39, "0"));
+  ASSERT_TRUE(Run(kSetFrameSize, "0"));
   Open("Frame1");
   EXPECT_EQ(Menu().Caption("Size4"), "S&ize [0]");
   EXPECT_EQ(Menu().Item("Size4")->text().toStdString(), "S&ize [0]");
@@ -94,7 +96,7 @@ TEST_F(MenuTest, WithoutFrameTheFrameMenuShowsSizeZeroAndDisablesFrameItems) {
   EXPECT_TRUE(Enabled("Size4"));
   EXPECT_TRUE(Enabled("SelectfromFile4"));
 
-  ASSERT_TRUE(Run(39, "38"));
+  ASSERT_TRUE(Run(kSetFrameSize, "38"));
   Open("Frame1");
   EXPECT_EQ(Menu().Caption("Size4"), "S&ize [38]");
   EXPECT_TRUE(Enabled("Style1"));
@@ -102,11 +104,11 @@ TEST_F(MenuTest, WithoutFrameTheFrameMenuShowsSizeZeroAndDisablesFrameItems) {
 }
 
 TEST_F(MenuTest, SizeSubmenuChecksThePresetOfTheFrameSize) {
-  ASSERT_TRUE(Run(39, "38"));
+  ASSERT_TRUE(Run(kSetFrameSize, "38"));
   Open("Size4");
   EXPECT_TRUE(Checked("Medium4"));
   EXPECT_FALSE(Checked("Large4"));
-  ASSERT_TRUE(Run(39, "40"));
+  ASSERT_TRUE(Run(kSetFrameSize, "40"));
   Open("Size4");
   for (const char* name : {"Border4", "Fine4", "Small4", "Medium4", "Large4", "ExtraLarge4", "Super4"}) {
     EXPECT_FALSE(Checked(name)) << name;
@@ -122,7 +124,7 @@ TEST_F(MenuTest, StyleSubmenuChecksTheExactStyleOnly) {
   Open("Style1");
   EXPECT_TRUE(Checked("Classic4"));
   EXPECT_FALSE(Checked("Gallery4"));
-  ASSERT_TRUE(Run(41, std::string(kFrameStyles[kClassicStyle].Code) + " "));
+  ASSERT_TRUE(Run(kSetFrameStyle, std::string(kFrameStyles[kClassicStyle].Code) + " "));
   Open("Style1");
   for (const char* name : {"Traditional4", "Modern4", "Classic4", "Gallery4"})
     EXPECT_FALSE(Checked(name)) << name;
@@ -131,10 +133,10 @@ TEST_F(MenuTest, StyleSubmenuChecksTheExactStyleOnly) {
 TEST_F(MenuTest, LinkAddressIsCheckedExactlyWhenSet) {
   Open("Link1");
   EXPECT_FALSE(Checked("Link5"));
-  ASSERT_TRUE(Run(56, "https://example.org/"));
+  ASSERT_TRUE(Run(kSetLinkAddress, "https://example.org/"));
   Open("Link1");
   EXPECT_TRUE(Checked("Link5"));
-  ASSERT_TRUE(Run(56, ""));
+  ASSERT_TRUE(Run(kSetLinkAddress, ""));
   Open("Link1");
   EXPECT_FALSE(Checked("Link5"));
 }
@@ -184,15 +186,15 @@ TEST_F(MenuTest, ToolsAreEnabledOnlyWhileTheirProgramIsThere) {
   Open("Tools1");
   EXPECT_TRUE(Enabled(language.Name));
   Choose(language.Name);
-  ASSERT_FALSE(form_.Services.Started.empty());
-  EXPECT_EQ(form_.Services.Started.back(), std::vector<std::string>{file});
+  ASSERT_FALSE(form_.Platform.DesktopDouble.Started.empty());
+  EXPECT_EQ(form_.Platform.DesktopDouble.Started.back(), std::vector<std::string>{file});
   DeleteFileIfExists(file);
 }
 
 TEST_F(MenuTest, UndoFollowsTheEditorsQuery) {
   Open("Edit1");
   EXPECT_FALSE(Enabled("Undo1"));
-  ASSERT_TRUE(Run(39, "20"));
+  ASSERT_TRUE(Run(kSetFrameSize, "20"));
   Open("Edit1");
   EXPECT_TRUE(Enabled("Undo1"));
   Choose("Undo1");

@@ -7,11 +7,12 @@
 #include <memory>
 #include <thread>
 
+#include "editor/command_codes.h"
 #include "tests/app/app_fixtures.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/xvfb.h"
 #include "tests/support/x_windows.h"
+#include "tests/support/xvfb.h"
 #include "util/files.h"
 
 namespace lumigram::testing {
@@ -65,7 +66,7 @@ TEST_F(StartUpTest, OpensTheCardNamedOnTheCommandLine) {
   const std::string card = home_ / "greeting.exe";
   {
     TFormOnDouble maker;
-    ASSERT_TRUE(maker->RunCommand(209, card));
+    ASSERT_TRUE(maker->RunCommand(kSaveCardToFile, card));
   }
   const unsigned long window = Start({card}, "greeting.exe - Brimble Lumigram Creator");
   ASSERT_NE(window, 0u) << Errors();

@@ -8,6 +8,8 @@
 
 #include "app/builtin_archives.h"
 #include "app/embedded_archives.h"
+#include "card/lumigram.h"
+#include "editor/command_codes.h"
 #include "editor/lumigram_creator.h"
 #include "tests/app/app_fixtures.h"
 #include "tests/support/card_platform_double.h"
@@ -27,7 +29,8 @@ TEST(SupportFiles, EveryExtractedFileLoadsThroughTheEditorsCommands) {
   TLumigramCreator editor(platform, services);
   // The command that loads a file of each kind.
   const std::map<std::string, int> loadCommand = {
-      {"ICO", 16}, {"ANI", 16}, {"MID", 25}, {"MSG", 84}, {"FRS", 35}, {"JPG", 6}};
+      {"ICO", kLoadCursorFile},  {"ANI", kLoadCursorFile}, {"MID", kLoadSoundFile},
+      {"MSG", kLoadMessageFile}, {"FRS", kLoadFrameFile},  {"JPG", kLoadPictureFile}};
   std::map<std::string, int> loaded;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(MakerFolder())) {
     if (!entry.is_regular_file()) continue;
@@ -38,8 +41,12 @@ TEST(SupportFiles, EveryExtractedFileLoadsThroughTheEditorsCommands) {
     EXPECT_TRUE(editor.Execute(command->second, path)) << path << ": " << editor.LastError();
     ++loaded[extension];
   }
-  EXPECT_EQ(loaded, (std::map<std::string, int>{
-                        {"ANI", 3}, {"FRS", 5}, {"ICO", 10}, {"JPG", 2}, {"MID", 4}, {"MSG", 7}}));
+  EXPECT_EQ(loaded, (std::map<std::string, int>{{"ANI", kCopyPicture},
+                                                {"FRS", kPastePictureToFit},
+                                                {"ICO", kViewPictureFolder},
+                                                {"JPG", kCutPicture},
+                                                {"MID", kPastePicture},
+                                                {"MSG", kSelectPicture}}));
   // The last of each kind is on the card.
   const TLumigramInfo& info = editor.Card().Info();
   EXPECT_FALSE(info.Picture.empty());

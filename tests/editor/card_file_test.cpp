@@ -4,6 +4,7 @@
 
 #include "card/card_data.h"
 #include "card/password_hash.h"
+#include "editor/command_codes.h"
 #include "tests/editor/editor_fixtures.h"
 #include "util/files.h"
 #include "util/paths.h"
@@ -44,10 +45,10 @@ TEST(CardFile, SavedFileIsViewerPartThenCardDataAndLoadsBackTheSameRecord) {
   FillCard(editor);
   const std::string file = TestHome() + "round-trip.exe";
   editor.Services.ChooseFile(file);
-  ASSERT_TRUE(editor->Execute(210)) << editor->LastError();
+  ASSERT_TRUE(editor->Execute(kSaveCardAs)) << editor->LastError();
   EXPECT_TRUE(editor->Saved());
   EXPECT_EQ(editor->CardName(), "round-trip.exe");
-  EXPECT_TRUE(editor->Execute(-211));
+  EXPECT_TRUE(editor->Execute(-kSaveCard));
 
   const std::string bytes = ReadAll(file);
   ASSERT_GT(bytes.size(), size_t(kCardDataOffset) + 6);
@@ -62,7 +63,7 @@ TEST(CardFile, SavedFileIsViewerPartThenCardDataAndLoadsBackTheSameRecord) {
             std::string(size_t(kCardDataOffset) - viewer.size(), '\0'));
 
   TEditorOnDouble other;
-  ASSERT_TRUE(other->Execute(207, file)) << other->LastError();
+  ASSERT_TRUE(other->Execute(kOpenCardFile, file)) << other->LastError();
   EXPECT_TRUE(SameContent(other.Info(), editor.Info()));
   EXPECT_EQ(other->CardPath(), file);
   EXPECT_EQ(other.Services.MessageText.Content, "Happy\r\nbirthday");
@@ -74,7 +75,7 @@ TEST(CardFile, ALongerViewerIsCut) {
   TEditorOnDouble editor;
   editor->SetViewerImage(std::string(size_t(kCardDataOffset) + 500, 'V'));
   const std::string file = TestHome() + "long-viewer.exe";
-  ASSERT_TRUE(editor->Execute(209, file));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, file));
   const std::string bytes = ReadAll(file);
   EXPECT_EQ(bytes.substr(size_t(kCardDataOffset), 5), "LG1.0");
 }
@@ -83,7 +84,7 @@ TEST(CardFile, SaveKeepsTheUndo) {
   TEditorOnDouble editor;
   editor->BeginChange(kUndoLink);
   editor.Info().Link = "http://x.example";
-  ASSERT_TRUE(editor->Execute(209, TestHome() + "keeps-undo.exe"));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, TestHome() + "keeps-undo.exe"));
   EXPECT_TRUE(editor->Saved());
   EXPECT_TRUE(editor->CanUndo());
 }
@@ -93,10 +94,10 @@ TEST(CardFile, NeverOverwritesAProgramThatIsNotACard) {
   const std::string program = WriteFile("program.exe", std::string(300000, 'P'));
   const std::string tiny = WriteFile("tiny.exe", "#!/bin/sh\n");
   for (const std::string& file : {program, tiny}) {
-    EXPECT_FALSE(editor->Execute(-212, file));
+    EXPECT_FALSE(editor->Execute(-kIsCardFile, file));
     editor.Services.ChooseFile(file);
     editor.Services.YesNoAnswers = {true};  // yes, replace it
-    EXPECT_FALSE(editor->Execute(210));
+    EXPECT_FALSE(editor->Execute(kSaveCardAs));
     EXPECT_EQ(editor->LastError(), "A program exists with that name.\r\nUse another.");
   }
   EXPECT_EQ(ReadAll(program), std::string(300000, 'P'));
@@ -107,37 +108,37 @@ TEST(CardFile, NeverOverwritesAProgramThatIsNotACard) {
 TEST(CardFile, SaveAsOntoACardAsksThenOverwrites) {
   TEditorOnDouble editor;
   const std::string file = TestHome() + "overwrite.exe";
-  ASSERT_TRUE(editor->Execute(209, file));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, file));
   FillCard(editor);
   editor->BeginChange(kUndoLink);
   editor.Services.ChooseFile(file);
   editor.Services.YesNoAnswers = {true};
-  ASSERT_TRUE(editor->Execute(210)) << editor->LastError();
+  ASSERT_TRUE(editor->Execute(kSaveCardAs)) << editor->LastError();
   ASSERT_EQ(editor.Services.Boxes.size(), 1u);
   EXPECT_EQ(editor.Services.Boxes[0].Kind, TEditorServicesDouble::TBox::WarningYesNo);
   TEditorOnDouble other;
-  ASSERT_TRUE(other->Execute(207, file));
+  ASSERT_TRUE(other->Execute(kOpenCardFile, file));
   EXPECT_EQ(other.Info().Message, editor.Info().Message);
 }
 
 TEST(CardFile, AFailedSaveLeavesTheOldFile) {
   TEditorOnDouble editor;
   const std::string file = TestHome() + "failed-save.exe";
-  ASSERT_TRUE(editor->Execute(209, file));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, file));
   const std::string before = ReadAll(file);
   editor->BeginChange(kUndoLink);
   editor.Info().Link = "http://changed.example";
 
   editor->SetViewerImage("");
-  EXPECT_FALSE(editor->Execute(211));
+  EXPECT_FALSE(editor->Execute(kSaveCard));
   EXPECT_EQ(editor->LastError(), "Data corrupt");
   EXPECT_FALSE(editor->Saved());
 
   editor->SetViewerImage(FakeViewerImage());
   const std::string folder = TestHome() + "a-folder.exe/";
   ForceFolder(folder);
-  EXPECT_FALSE(editor->Execute(209, TestHome() + "a-folder.exe"));
-  EXPECT_FALSE(editor->Execute(209, TestHome() + "no-such-folder/card.exe"));
+  EXPECT_FALSE(editor->Execute(kSaveCardToFile, TestHome() + "a-folder.exe"));
+  EXPECT_FALSE(editor->Execute(kSaveCardToFile, TestHome() + "no-such-folder/card.exe"));
   EXPECT_FALSE(editor->Saved());
   EXPECT_EQ(editor->CardPath(), file);
   EXPECT_EQ(ReadAll(file), before);
@@ -146,14 +147,14 @@ TEST(CardFile, AFailedSaveLeavesTheOldFile) {
 TEST(CardFile, OpeningSomethingThatIsNotACardGivesANewEmptyCard) {
   TEditorOnDouble editor;
   const std::string card = TestHome() + "before.exe";
-  ASSERT_TRUE(editor->Execute(209, card));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, card));
   const std::string shortFile = WriteFile("short.exe", std::string(size_t(kCardDataOffset), 'x'));
   const std::string text = WriteFile("text.exe", "just some text\r\n");
   for (const std::string& file : {shortFile, text, TestHome() + "missing.exe"}) {
     FillCard(editor);
     editor->BeginChange(kUndoLink);
     editor->SetSaved(true);
-    EXPECT_FALSE(editor->Execute(207, file));
+    EXPECT_FALSE(editor->Execute(kOpenCardFile, file));
     EXPECT_EQ(editor->LastError(), file == text || file == shortFile ? "Unknown format"
                                                                       : "File not found");
     EXPECT_TRUE(editor.Info().Message.empty());
@@ -163,20 +164,20 @@ TEST(CardFile, OpeningSomethingThatIsNotACardGivesANewEmptyCard) {
     EXPECT_FALSE(editor->CanUndo());
     // Saving now must not overwrite the card shown before.
     EXPECT_EQ(editor->CardName(), "Untitled.exe");
-    EXPECT_FALSE(editor->Execute(-211));
+    EXPECT_FALSE(editor->Execute(-kSaveCard));
   }
 }
 
 TEST(CardFile, CancellingTheSaveQuestionOpensNothing) {
   TEditorOnDouble editor;
   const std::string file = TestHome() + "other-card.exe";
-  ASSERT_TRUE(editor->Execute(209, file));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, file));
   editor->NewCard(false);
   editor->BeginChange(kUndoMessage);
   editor.Info().Message = {"keep me"};
   editor.Services.ChooseFile(file);
   editor.Services.YesNoCancelAnswers = {TWarningAnswer::Cancel};
-  EXPECT_TRUE(editor->Execute(208));
+  EXPECT_TRUE(editor->Execute(kOpenCard));
   EXPECT_EQ(editor.Info().Message, std::vector<std::string>{"keep me"});
   EXPECT_EQ(editor->CardName(), "Untitled.exe");
   EXPECT_FALSE(editor->Saved());
@@ -186,16 +187,16 @@ TEST(CardFile, OpenShowsTheDialogAndTheCardAgain) {
   TEditorOnDouble editor;
   FillCard(editor);
   const std::string file = TestHome() + "open-dialog.exe";
-  ASSERT_TRUE(editor->Execute(209, file));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, file));
   TEditorOnDouble other;
   other.Services.ChooseFile(file);
-  ASSERT_TRUE(other->Execute(208, TPaths::Shared().MakerFolder("Lumigrams")));
+  ASSERT_TRUE(other->Execute(kOpenCard, TPaths::Shared().MakerFolder("Lumigrams")));
   EXPECT_EQ(other.Services.FileDialogs.back().Folder, TPaths::Shared().MakerFolder("Lumigrams"));
   EXPECT_TRUE(other.Window().IsVisible);
   EXPECT_EQ(other->CardName(), "open-dialog.exe");
   EXPECT_EQ(other.Info().Link, "http://example.org/page");
   other.Services.CancelFileDialog();
-  EXPECT_TRUE(other->Execute(208));
+  EXPECT_TRUE(other->Execute(kOpenCard));
 }
 
 TEST(CardFile, ProtectedCardAsksItsPassword) {
@@ -203,15 +204,15 @@ TEST(CardFile, ProtectedCardAsksItsPassword) {
   editor.Info().Password = PasswordHash("secret");
   editor.Info().Message = {"hidden"};
   const std::string file = TestHome() + "protected.exe";
-  ASSERT_TRUE(editor->Execute(209, file));
+  ASSERT_TRUE(editor->Execute(kSaveCardToFile, file));
 
   TEditorOnDouble other;
   other.Platform.DialogsDouble.Passwords = {std::string("wrong"), std::string("SECRET")};
-  EXPECT_FALSE(other->Execute(207, file));
+  EXPECT_FALSE(other->Execute(kOpenCardFile, file));
   EXPECT_EQ(other->LastError(), "Access denied");
   EXPECT_EQ(other.Info().Password, 0);
   EXPECT_TRUE(other.Info().Message.empty());
-  ASSERT_TRUE(other->Execute(207, file));
+  ASSERT_TRUE(other->Execute(kOpenCardFile, file));
   EXPECT_EQ(other.Info().Message, std::vector<std::string>{"hidden"});
 }
 
@@ -220,7 +221,7 @@ TEST(CardFile, CopyAllAndPasteAllCarryTheWholeCardWithOneUndo) {
   FillCard(first);
   first.Info().Password = PasswordHash("pw");
   first->SetSaved(true);
-  ASSERT_TRUE(first->Execute(214));
+  ASSERT_TRUE(first->Execute(kCopyAll));
   EXPECT_TRUE(first->Saved());
   EXPECT_EQ(first->CardName(), "Untitled.exe");
 
@@ -229,16 +230,16 @@ TEST(CardFile, CopyAllAndPasteAllCarryTheWholeCardWithOneUndo) {
   second.Info().Author = "me";
   second->RefreshMessageWindow();
   const std::string path = TestHome() + "second.exe";
-  ASSERT_TRUE(second->Execute(209, path));
-  ASSERT_TRUE(second->Execute(-215));
+  ASSERT_TRUE(second->Execute(kSaveCardToFile, path));
+  ASSERT_TRUE(second->Execute(-kPasteAll));
   second.Platform.DialogsDouble.Passwords = {std::string("pw")};
-  ASSERT_TRUE(second->Execute(215)) << second->LastError();
+  ASSERT_TRUE(second->Execute(kPasteAll)) << second->LastError();
   EXPECT_EQ(second.Info().Link, "http://example.org/page");
   EXPECT_EQ(second->UndoSnapshot().Kind, kUndoAll);
   EXPECT_FALSE(second->Saved());
   EXPECT_EQ(second->CardPath(), path);
 
-  ASSERT_TRUE(second->Execute(201));
+  ASSERT_TRUE(second->Execute(kUndo));
   EXPECT_EQ(second.Info().Message, std::vector<std::string>{"mine"});
   EXPECT_TRUE(second.Info().Link.empty());
   EXPECT_EQ(second.Info().Password, 0);
@@ -251,8 +252,8 @@ TEST(CardFile, PasteAllRefusesAClipboardFileThatIsNotACard) {
   const std::string clip = TPaths::Shared().ClipboardObjectFile("EXE");
   std::string error;
   ASSERT_TRUE(WriteStringToFile(clip, std::string(300000, 'z'), error));
-  EXPECT_FALSE(editor->Execute(-215));
-  EXPECT_FALSE(editor->Execute(215));
+  EXPECT_FALSE(editor->Execute(-kPasteAll));
+  EXPECT_FALSE(editor->Execute(kPasteAll));
   EXPECT_FALSE(editor->CanUndo());
   DeleteFileIfExists(clip);
 }

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "card/password_hash.h"
-#include "editor/information_report.h"
 #include <algorithm>
+#include "card/password_hash.h"
+#include "editor/command_codes.h"
+#include "editor/information_report.h"
 
 #include "tests/editor/editor_fixtures.h"
 #include "util/text.h"
@@ -14,9 +15,9 @@ namespace {
 
 TEST(Password, TwoMatchingPromptsSetTheHash) {
   TEditorOnDouble editor;
-  EXPECT_FALSE(editor->Execute(-218));
+  EXPECT_FALSE(editor->Execute(-kRemovePassword));
   editor.Services.PromptAnswers = {std::string("Open Sesame"), std::string("open sesame")};
-  ASSERT_TRUE(editor->Execute(217));
+  ASSERT_TRUE(editor->Execute(kSetPassword));
   EXPECT_EQ(editor.Info().Password, PasswordHash("Open Sesame"));
   EXPECT_FALSE(editor->Saved());
   EXPECT_FALSE(editor->CanUndo());
@@ -25,40 +26,41 @@ TEST(Password, TwoMatchingPromptsSetTheHash) {
   EXPECT_EQ(editor.Services.Prompts[1].Prompt, "Confirm password");
   EXPECT_TRUE(editor.Services.Prompts[1].Start.empty());
 
-  ASSERT_TRUE(editor->Execute(-218));
-  ASSERT_TRUE(editor->Execute(218));
+  ASSERT_TRUE(editor->Execute(-kRemovePassword));
+  ASSERT_TRUE(editor->Execute(kRemovePassword));
   EXPECT_EQ(editor.Info().Password, 0);
-  EXPECT_FALSE(editor->Execute(-218));
+  EXPECT_FALSE(editor->Execute(-kRemovePassword));
 }
 
 TEST(Password, MismatchOrCancelChangesNothing) {
   TEditorOnDouble editor;
   editor.Services.PromptAnswers = {std::string("one"), std::string("two")};
-  EXPECT_FALSE(editor->Execute(217));
+  EXPECT_FALSE(editor->Execute(kSetPassword));
   EXPECT_EQ(editor->LastError(), "Task cancelled");
   EXPECT_EQ(editor.Info().Password, 0);
   EXPECT_TRUE(editor->Saved());
 
   editor.Services.PromptAnswers = {std::string("one"), std::nullopt};
-  EXPECT_TRUE(editor->Execute(217));
+  EXPECT_TRUE(editor->Execute(kSetPassword));
   editor.Services.PromptAnswers = {std::nullopt};
-  EXPECT_TRUE(editor->Execute(217));
+  EXPECT_TRUE(editor->Execute(kSetPassword));
   EXPECT_EQ(editor.Info().Password, 0);
   EXPECT_TRUE(editor->Saved());
   EXPECT_TRUE(editor.Services.Boxes.empty());
+  EXPECT_TRUE(editor.Platform.DialogsDouble.Shown.empty());
 }
 
 TEST(Preferences, ApplyChangesAndUnsavesCancelDoesNeither) {
   TEditorOnDouble editor;
   editor.Services.PreferenceAnswers = {std::nullopt};
-  ASSERT_TRUE(editor->Execute(219));
+  ASSERT_TRUE(editor->Execute(kPreferences));
   EXPECT_TRUE(editor->Saved());
   ASSERT_EQ(editor.Services.PreferencesShown.size(), 1u);
   EXPECT_TRUE(editor.Services.PreferencesShown[0].CanEdit);
 
   editor.Services.PreferenceAnswers = {TCardPreferences{false, true, "Ann\r\nBee"}};
   const int changes = editor.Changes;
-  ASSERT_TRUE(editor->Execute(219));
+  ASSERT_TRUE(editor->Execute(kPreferences));
   EXPECT_FALSE(editor.Info().CanEdit);
   EXPECT_TRUE(editor.Info().CanPrint);
   EXPECT_EQ(editor.Info().Author, "Ann\r\nBee");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/command_codes.h"
 #include "tests/editor/editor_fixtures.h"
 #include "util/files.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 TEST(Dispatcher, UnknownCodesFailWithIndexOutOfRange) {
   TEditorOnDouble editor;
-  for (int code : {48, 0, 212, 220, 299, 302, 100000, -100000, INT32_MIN}) {
+  for (int code : {48, 0, kIsCardFile, 220, 299, 302, 100000, -100000, INT32_MIN}) {
     EXPECT_FALSE(editor->Execute(code)) << code;
     EXPECT_EQ(editor->LastError(), "Index out of range") << code;
   }
@@ -18,70 +19,72 @@ TEST(Dispatcher, UnknownCodesFailWithIndexOutOfRange) {
 
 TEST(Dispatcher, QueriesAnswerWithoutRunningAnything) {
   TEditorOnDouble editor;
-  EXPECT_FALSE(editor->Execute(-201));  // nothing to undo on a new card
-  EXPECT_FALSE(editor->Execute(-211));  // a new card has no file yet
-  EXPECT_FALSE(editor->Execute(-218));  // no password
-  EXPECT_TRUE(editor->Execute(-202));   // no query of its own
-  EXPECT_TRUE(editor->Execute(-212, TestHome() + "no such file"));
+  EXPECT_FALSE(editor->Execute(-kUndo));            // nothing to undo on a new card
+  EXPECT_FALSE(editor->Execute(-kSaveCard));        // a new card has no file yet
+  EXPECT_FALSE(editor->Execute(-kRemovePassword));  // no password
+  EXPECT_TRUE(editor->Execute(-kNewCard));          // no query of its own
+  EXPECT_TRUE(editor->Execute(-kIsCardFile, TestHome() + "no such file"));
   EXPECT_TRUE(editor.Services.Boxes.empty());
+  EXPECT_TRUE(editor.Platform.DialogsDouble.Shown.empty());
   EXPECT_TRUE(editor.Services.FileDialogs.empty());
 }
 
 TEST(Dispatcher, AFalseQueryStopsTheCommandWithTheStartText) {
   TEditorOnDouble editor;
-  EXPECT_FALSE(editor->Execute(211));
+  EXPECT_FALSE(editor->Execute(kSaveCard));
   EXPECT_EQ(editor->LastError(), "Unexpected error");
-  EXPECT_FALSE(editor->Execute(213, TestHome() + "missing/"));
+  EXPECT_FALSE(editor->Execute(kOpenFolder, TestHome() + "missing/"));
   EXPECT_EQ(editor->LastError(), "Path not found");
-  EXPECT_TRUE(editor.Services.Opened.empty());
+  EXPECT_TRUE(editor.Platform.DesktopDouble.Opened.empty());
 
   // Paste All sets no text of its own: what the last command left stands.
-  EXPECT_FALSE(editor->Execute(215));
+  EXPECT_FALSE(editor->Execute(kPasteAll));
   EXPECT_EQ(editor->LastError(), "Path not found");
 }
 
 TEST(Dispatcher, OpenFolderGoesToTheDesktop) {
   TEditorOnDouble editor;
-  EXPECT_TRUE(editor->Execute(213, TestHome()));
-  ASSERT_EQ(editor.Services.Opened.size(), 1u);
-  EXPECT_EQ(editor.Services.Opened[0], TestHome());
+  EXPECT_TRUE(editor->Execute(kOpenFolder, TestHome()));
+  ASSERT_EQ(editor.Platform.DesktopDouble.Opened.size(), 1u);
+  EXPECT_EQ(editor.Platform.DesktopDouble.Opened[0], TestHome());
 
-  editor.Services.OpenSucceeds = false;
-  EXPECT_FALSE(editor->Execute(213, TestHome()));
+  editor.Platform.DesktopDouble.OpenSucceeds = false;
+  EXPECT_FALSE(editor->Execute(kOpenFolder, TestHome()));
   EXPECT_EQ(editor->LastError(), "Task failed");
 }
 
 TEST(Dispatcher, CentreIsEnabledOnlyWhenTheWindowIsOffCentre) {
   TEditorOnDouble editor;
   editor.Window().SetBounds(0, 0, 400, 400);
-  EXPECT_TRUE(editor->Execute(-203));
-  EXPECT_TRUE(editor->Execute(203));
-  EXPECT_FALSE(editor->Execute(-203));
+  EXPECT_TRUE(editor->Execute(-kCentreCard));
+  EXPECT_TRUE(editor->Execute(kCentreCard));
+  EXPECT_FALSE(editor->Execute(-kCentreCard));
   const TRect bounds = editor.Window().Bounds();
   EXPECT_EQ(bounds.Left, (1920 - 400) / 2);
   EXPECT_EQ(bounds.Top, (1080 - 400) / 2);
 }
 
-TEST(Dispatcher, PrintGoesThroughTheServices) {
+TEST(Dispatcher, PrintGoesThroughTheDesktop) {
   TEditorOnDouble editor;
-  EXPECT_FALSE(editor->Execute(-204));
-  EXPECT_FALSE(editor->Execute(-216));
-  EXPECT_FALSE(editor->Execute(204));
+  EXPECT_FALSE(editor->Execute(-kPrintCard));
+  EXPECT_FALSE(editor->Execute(-kPrintToClipboard));
+  EXPECT_FALSE(editor->Execute(kPrintCard));
 
-  editor.Services.PrinterInstalled = true;
-  ASSERT_TRUE(editor->Execute(204));
-  ASSERT_EQ(editor.Services.Printed.size(), 1u);
-  EXPECT_EQ(editor.Services.Printed[0].second.Width(), editor->Card().Composite().Width());
+  editor.Platform.DesktopDouble.PrintAvailable = true;
+  ASSERT_TRUE(editor->Execute(kPrintCard));
+  ASSERT_EQ(editor.Platform.DesktopDouble.Printed.size(), 1u);
+  EXPECT_EQ(editor.Platform.DesktopDouble.Printed[0].second.Width(),
+            editor->Card().Composite().Width());
 
-  editor.Services.PrintError = "No printer";
-  EXPECT_FALSE(editor->Execute(204));
+  editor.Platform.DesktopDouble.PrintError = "No printer";
+  EXPECT_FALSE(editor->Execute(kPrintCard));
   EXPECT_EQ(editor->LastError(), "No printer");
 
-  ASSERT_TRUE(editor->Execute(216));
+  ASSERT_TRUE(editor->Execute(kPrintToClipboard));
   ASSERT_TRUE(editor.Services.Clipboard.has_value());
   EXPECT_EQ(editor.Services.Clipboard->Height(), editor->Card().Composite().Height());
   editor.Services.ClipboardWritable = false;
-  EXPECT_FALSE(editor->Execute(216));
+  EXPECT_FALSE(editor->Execute(kPrintToClipboard));
   EXPECT_EQ(editor->LastError(), "Task failed");
 }
 
@@ -89,9 +92,10 @@ TEST(Dispatcher, ShowLastErrorUsesTheErrorBox) {
   TEditorOnDouble editor;
   editor->Execute(48);
   editor->ShowLastError();
-  ASSERT_EQ(editor.Services.Boxes.size(), 1u);
-  EXPECT_EQ(editor.Services.Boxes[0].Kind, TEditorServicesDouble::TBox::Error);
-  EXPECT_EQ(editor.Services.Boxes[0].Text, "Index out of range");
+  const auto& shown = editor.Platform.DialogsDouble.Shown;
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].Kind, TScriptedCardDialogs::TKind::Error);
+  EXPECT_EQ(shown[0].Text, "Index out of range");
 }
 
 TEST(Editor, TickComesAtMostEveryFiftyMilliseconds) {

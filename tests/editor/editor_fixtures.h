@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "card/lumigram.h"
 #include "editor/lumigram_creator.h"
 #include "tests/support/card_platform_double.h"
 #include "tests/support/editor_services_double.h"

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/command_codes.h"
 #include "tests/editor/editor_fixtures.h"
 #include "util/files.h"
 #include "util/paths.h"
@@ -93,13 +94,14 @@ TEST(FileDialog, SaveProposesTheNameOfTheLastOpenedFile) {
 TEST(FileDialog, NewCardProposesUntitledInTheLibrary) {
   TEditorOnDouble editor;
   editor.Services.CancelFileDialog();
-  ASSERT_TRUE(editor->Execute(210));  // cancelled: success, nothing saved
+  ASSERT_TRUE(editor->Execute(kSaveCardAs));  // cancelled: success, nothing saved
   const TFileDialogRequest& shown = editor.Services.FileDialogs.back();
   EXPECT_EQ(shown.FileName, "Untitled.exe");
   EXPECT_EQ(shown.Folder, TPaths::Shared().MakerFolder("Lumigrams"));
   EXPECT_EQ(shown.Filter, "Lumigrams (*.exe)|*.exe");
   EXPECT_EQ(shown.DefaultExt, "EXE");
   EXPECT_TRUE(editor.Services.Boxes.empty());
+  EXPECT_TRUE(editor.Platform.DialogsDouble.Shown.empty());
   EXPECT_EQ(editor->CardPath(), "Untitled.exe");
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/command_codes.h"
 #include "tests/editor/editor_fixtures.h"
 
 namespace lumigram::testing {
@@ -18,17 +19,17 @@ TEST(Undo, SecondUndoRedoesAndOnlyTheSnapshotKindMoves) {
   editor.Info().Link = "http://example.org";  // not part of the picture snapshot
   editor->Card().Refresh(true);
   EXPECT_FALSE(editor->Saved());
-  ASSERT_TRUE(editor->Execute(-201));
+  ASSERT_TRUE(editor->Execute(-kUndo));
 
-  ASSERT_TRUE(editor->Execute(201));
+  ASSERT_TRUE(editor->Execute(kUndo));
   EXPECT_EQ(editor.Info().Picture, red);
   EXPECT_EQ(editor->Card().PictureBitmap().Width(), 20);
   EXPECT_EQ(editor.Info().Link, "http://example.org");
   EXPECT_TRUE(editor->CanUndo());
 
-  ASSERT_TRUE(editor->Execute(201));
+  ASSERT_TRUE(editor->Execute(kUndo));
   EXPECT_TRUE(editor.Info().Picture.empty());
-  ASSERT_TRUE(editor->Execute(201));
+  ASSERT_TRUE(editor->Execute(kUndo));
   EXPECT_EQ(editor.Info().Picture, red);
 }
 
@@ -57,7 +58,7 @@ TEST(Undo, KindsAreClampedAndKindZeroEmptiesTheUndo) {
   editor->BeginChange(-3);
   EXPECT_EQ(editor->UndoSnapshot().Kind, kUndoNone);
   EXPECT_TRUE(editor->Saved());
-  EXPECT_FALSE(editor->Execute(201));
+  EXPECT_FALSE(editor->Execute(kUndo));
 }
 
 TEST(Undo, BeginChangeMarksUnsavedWithoutTellingTheWindow) {
@@ -103,12 +104,12 @@ TEST(Undo, NewCardEmptiesTheUndoAndShowsTheCardCentred) {
   editor.Info().Message = {"text"};
   editor->BeginChange(kUndoMessage);
   editor.Window().SetBounds(5, 5, 100, 100);
-  ASSERT_TRUE(editor->Execute(202));
+  ASSERT_TRUE(editor->Execute(kNewCard));
   EXPECT_FALSE(editor->CanUndo());
   EXPECT_TRUE(editor->Saved());
   EXPECT_TRUE(editor.Info().Message.empty());
   EXPECT_TRUE(editor.Window().IsVisible);
-  EXPECT_FALSE(editor->Execute(-203));
+  EXPECT_FALSE(editor->Execute(-kCentreCard));
   EXPECT_EQ(editor->CardName(), "Untitled.exe");
 }
 
@@ -142,6 +143,7 @@ TEST(SaveQuestion, SavedCardIsNotAsked) {
   TEditorOnDouble editor;
   EXPECT_TRUE(editor->QuerySaveChanges());
   EXPECT_TRUE(editor.Services.Boxes.empty());
+  EXPECT_TRUE(editor.Platform.DialogsDouble.Shown.empty());
 }
 
 TEST(SaveQuestion, NoDiscardsCancelKeeps) {
@@ -176,9 +178,11 @@ TEST(SaveQuestion, AFailedSaveIsShownAndKeepsTheCard) {
   editor.Services.YesNoCancelAnswers = {TWarningAnswer::Yes};
   editor.Services.ChooseFile(TestHome() + "never-written.exe");
   EXPECT_FALSE(editor->QuerySaveChanges());
-  ASSERT_EQ(editor.Services.Boxes.size(), 2u);
-  EXPECT_EQ(editor.Services.Boxes[1].Kind, TEditorServicesDouble::TBox::Error);
-  EXPECT_EQ(editor.Services.Boxes[1].Text, "Data corrupt");
+  ASSERT_EQ(editor.Services.Boxes.size(), 1u);
+  const auto& shown = editor.Platform.DialogsDouble.Shown;
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].Kind, TScriptedCardDialogs::TKind::Error);
+  EXPECT_EQ(shown[0].Text, "Data corrupt");
 }
 
 }  // namespace

@@ -192,7 +192,7 @@ class TRecordingDesktop : public TCardDesktop {
  public:
   bool OpenDocument(const std::string& target) override {
     Opened.push_back(target);
-    return true;
+    return OpenSucceeds;
   }
   bool StartProgram(const std::vector<std::string>& argv) override {
     Started.push_back(argv);
@@ -206,6 +206,7 @@ class TRecordingDesktop : public TCardDesktop {
     return PrintError.empty();
   }
 
+  bool OpenSucceeds = true;
   std::vector<std::string> Opened;
   std::vector<std::vector<std::string>> Started;
   int PendingProcessed = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // A scripted stand-in for the editor's desktop: every dialog and question
 // answers from a queue (cancel or No when the queue is empty), and whatever
-// was shown, opened, started, printed or put on the clipboard is recorded.
+// was asked or put on the clipboard is recorded. Boxes, opening, starting
+// and printing are the card platform double's.
 
 #include <deque>
 #include <optional>
@@ -64,7 +65,7 @@ class TRecordingTextWindow : public TEditorTextWindow {
 
 class TEditorServicesDouble : public TEditorServices {
  public:
-  enum class TBox { Error, Information, WarningYesNo, WarningYesNoCancel };
+  enum class TBox { WarningYesNo, WarningYesNoCancel };
   struct TShownBox {
     TBox Kind;
     std::string Caption;
@@ -122,12 +123,6 @@ class TEditorServicesDouble : public TEditorServices {
     Boxes.push_back({TBox::WarningYesNo, caption, text});
     return Next(YesNoAnswers, false);
   }
-  void ShowError(const std::string& caption, const std::string& text) override {
-    Boxes.push_back({TBox::Error, caption, text});
-  }
-  void ShowInformation(const std::string& caption, const std::string& text) override {
-    Boxes.push_back({TBox::Information, caption, text});
-  }
 
   // ---- Clipboard ----
   bool ClipboardHasBitmap() override { return Clipboard.has_value(); }
@@ -143,23 +138,7 @@ class TEditorServicesDouble : public TEditorServices {
   }
 
   // ---- Desktop ----
-  bool OpenDocument(const std::string& target) override {
-    Opened.push_back(target);
-    return OpenSucceeds;
-  }
-  bool StartProgram(const std::vector<std::string>& argv) override {
-    Started.push_back(argv);
-    return true;
-  }
   std::vector<std::string> VolumeControlProgram() override { return VolumeControl; }
-
-  // ---- Printing ----
-  bool CanPrint() override { return PrinterInstalled; }
-  bool Print(const TBitmap& image, const std::string& title, std::string& error) override {
-    Printed.emplace_back(title, image);
-    if (!PrintError.empty()) error = PrintError;
-    return PrintError.empty();
-  }
 
   // ---- Windows ----
   TEditorTextWindow& MessageWindow() override { return MessageText; }
@@ -176,10 +155,7 @@ class TEditorServicesDouble : public TEditorServices {
   std::deque<bool> YesNoAnswers;
   std::optional<TBitmap> Clipboard;
   bool ClipboardWritable = true;
-  bool OpenSucceeds = true;
   std::vector<std::string> VolumeControl;
-  bool PrinterInstalled = false;
-  std::string PrintError;
 
   // Records.
   std::vector<TFileDialogRequest> FileDialogs;
@@ -188,9 +164,6 @@ class TEditorServicesDouble : public TEditorServices {
   std::vector<TFont> FontStarts;
   std::vector<TCardPreferences> PreferencesShown;
   std::vector<TShownBox> Boxes;
-  std::vector<std::string> Opened;
-  std::vector<std::vector<std::string>> Started;
-  std::vector<std::pair<std::string, TBitmap>> Printed;
   std::vector<TInfoReport> Reports;
   TRecordingTextWindow MessageText;
   TRecordingTextWindow StyleCode;

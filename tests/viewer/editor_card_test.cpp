@@ -1,6 +1,7 @@
 // A card made in the editor with every element, saved, opened again, and run
 // as a program: what the creator saves is what the viewer shows.
 
+#include "editor/command_codes.h"
 #include "editor/lumigram_creator.h"
 #include "imaging/bmp_file.h"
 #include "tests/editor/editor_fixtures.h"
@@ -26,24 +27,24 @@ TEST_F(ViewerTest, RunsTheCardTheEditorSavedWithEveryElement) {
   auto run = [&](int code, const std::string& argument) {
     EXPECT_TRUE(editor->Execute(code, argument)) << code << ": " << editor->LastError();
   };
-  run(6, put("picture.bmp", WriteBmpFile(picture)));
-  run(16, put("pointer.cur", SmallCursorFile(RGB(0, 0, 255))));
-  run(25, put("tune.wav", ShortWave(200)));
-  run(39, "30");
-  run(37, std::to_string(RGB(40, 120, 200)));
-  run(56, "http://example.org/card");
-  run(58, std::to_string(RGB(250, 250, 0)));
-  run(84, put("words.txt", "Hello\r\nthere"));
-  run(86, std::to_string(RGB(255, 0, 0)));
-  run(90, "1");
-  run(92, "2");
-  run(93, "1");
+  run(kLoadPictureFile, put("picture.bmp", WriteBmpFile(picture)));
+  run(kLoadCursorFile, put("pointer.cur", SmallCursorFile(RGB(0, 0, 255))));
+  run(kLoadSoundFile, put("tune.wav", ShortWave(200)));
+  run(kSetFrameSize, "30");
+  run(kSetFrameColour, std::to_string(RGB(40, 120, 200)));
+  run(kSetLinkAddress, "http://example.org/card");
+  run(kSetLinkColour, std::to_string(RGB(250, 250, 0)));
+  run(kLoadMessageFile, put("words.txt", "Hello\r\nthere"));
+  run(kSetMessageColour, std::to_string(RGB(255, 0, 0)));
+  run(kSetFlash, "1");
+  run(kSetHorizontalAlignment, "2");
+  run(kSetVerticalAlignment, "1");
   const std::string card = home_ / "card.exe";
-  run(209, card);
+  run(kSaveCardToFile, card);
 
   // Opened again, the card holds everything it was given.
   TEditorOnDouble reopened;
-  ASSERT_TRUE(reopened->Execute(207, card)) << reopened->LastError();
+  ASSERT_TRUE(reopened->Execute(kOpenCardFile, card)) << reopened->LastError();
   const TLumigramInfo& made = editor.Info();
   const TLumigramInfo& read = reopened.Info();
   EXPECT_EQ(read.Picture, made.Picture);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/toolbar/creator_toolbar.h"
+#include "editor/command_codes.h"
 #include "tests/app/toolbar/toolbar_fixture.h"
 #include "tests/editor/editor_fixtures.h"
 
@@ -113,12 +114,24 @@ TEST_F(CreatorToolbarTest, GestureButtonsCarryThreeLineHints) {
 
 TEST_F(CreatorToolbarTest, ClicksRunTheirCommands) {
   const std::map<int, int> expected = {
-      {kButtonOpen, 208},       {kButtonSaveAs, 210},    {kButtonPrint, 204},
-      {kButtonUndo, 201},       {kButtonPicture, 7},     {kButtonCursor, 17},
-      {kButtonSound, 26},       {kButtonFrame, 36},      {kButtonMessage, 85},
-      {kButtonStop, 28},        {kButtonPlay, 27},       {kButtonVolume, 29},
-      {kButtonFrameSize, 40},   {kButtonFrameColor, 38}, {kButtonLink, 57},
-      {kButtonLinkColor, 59},   {kButtonText, 89},       {kButtonTextColor, 87},
+      {kButtonOpen, kOpenCard},
+      {kButtonSaveAs, kSaveCardAs},
+      {kButtonPrint, kPrintCard},
+      {kButtonUndo, kUndo},
+      {kButtonPicture, kSelectPicture},
+      {kButtonCursor, kSelectCursor},
+      {kButtonSound, kSelectSound},
+      {kButtonFrame, kSelectFrame},
+      {kButtonMessage, kSelectMessage},
+      {kButtonStop, kStopSound},
+      {kButtonPlay, kPlaySound},
+      {kButtonVolume, kVolumeControl},
+      {kButtonFrameSize, kChooseFrameSize},
+      {kButtonFrameColor, kChooseFrameColour},
+      {kButtonLink, kEnterLinkAddress},
+      {kButtonLinkColor, kChooseLinkColour},
+      {kButtonText, kShowMessageWindow},
+      {kButtonTextColor, kChooseMessageColour},
   };
   for (const auto& [button, code] : expected) {
     Runs.clear();
@@ -140,7 +153,7 @@ TEST_F(CreatorToolbarTest, ClicksRunTheirCommands) {
 
 TEST_F(CreatorToolbarTest, NewAsksToSaveAChangedCardFirst) {
   ClickOn(kButtonNew);
-  EXPECT_EQ(Runs, std::vector<int>{202});
+  EXPECT_EQ(Runs, std::vector<int>{kNewCard});
   Runs.clear();
   ASSERT_TRUE(Editor->BeginChange(kUndoFrame));
   Editor.Services.YesNoCancelAnswers.push_back(TWarningAnswer::Cancel);
@@ -151,7 +164,7 @@ TEST_F(CreatorToolbarTest, NewAsksToSaveAChangedCardFirst) {
 TEST_F(CreatorToolbarTest, CenterRunsOnlyWhenTheCardIsOffCentre) {
   Editor.Window().Rect = {0, 0, 300, 300};
   ClickOn(kButtonCenter);
-  EXPECT_EQ(Runs, std::vector<int>{203});
+  EXPECT_EQ(Runs, std::vector<int>{kCentreCard});
   Runs.clear();
   Editor.Window().Rect = {810, 390, 1110, 690};
   ClickOn(kButtonCenter);
@@ -176,12 +189,12 @@ TEST_F(CreatorToolbarTest, QueriesEnableAndDisableTheirButtons) {
   EXPECT_TRUE(Runs.empty());
 
   ASSERT_TRUE(Editor->BeginChange(kUndoLink));
-  Editor.Services.PrinterInstalled = true;
+  Editor.Platform.DesktopDouble.PrintAvailable = true;
   Buttons.RefreshEnabled();
   EXPECT_TRUE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonUndo)));
   EXPECT_TRUE(Toolbar.IsEnabled(Buttons.SlotOf(kButtonPrint)));
   ClickOn(kButtonUndo);
-  EXPECT_EQ(Runs, std::vector<int>{201});
+  EXPECT_EQ(Runs, std::vector<int>{kUndo});
 }
 
 TEST_F(CreatorToolbarTest, TheToolbarTickReachesTheMainWindow) {
@@ -227,7 +240,7 @@ TEST_F(CreatorToolbarTest, PressWithAtMostOneMoveOpensTheSizeDialog) {
   Press(kButtonFrameSize);
   MoveBy(kButtonFrameSize, 3, 3);
   Release(kButtonFrameSize, 3, 3);
-  EXPECT_EQ(Runs, std::vector<int>{40});
+  EXPECT_EQ(Runs, std::vector<int>{kChooseFrameSize});
   EXPECT_EQ(Info().Frame.Size, 20);
   EXPECT_FALSE(Editor->CanUndo());
 }
