@@ -9,6 +9,7 @@
 #include "editor/editor_texts.h"
 #include "editor/lumigram_creator.h"
 #include "util/error_texts.h"
+#include "util/event.h"
 #include "util/files.h"
 
 namespace lumigram {
@@ -48,7 +49,7 @@ bool TLumigramCreator::SaveCard(const std::string& file) {
     SetCardPath(file);
     saved_ = true;
   }
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
   return written;
 }
 
@@ -84,7 +85,7 @@ bool TLumigramCreator::LoadCardData(const std::string& file) {
   MessageTyped();
   if (wasPlaying && card_->CanPlay()) card_->Play();
   last_error_ = error;
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
   return loaded;
 }
 
@@ -97,7 +98,7 @@ bool TLumigramCreator::LoadCard(const std::string& file) {
   saved_ = true;
   BeginChange(kUndoNone);
   last_error_ = error;
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
   return loaded;
 }
 
@@ -113,7 +114,7 @@ bool TLumigramCreator::PasteAllFrom(const std::string& file) {
   }
   pasting_all_ = false;
   saved_ = false;
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
   return loaded;
 }
 

@@ -12,6 +12,7 @@
 #include "lang/translate.h"
 #include "media/fast_timer.h"
 #include "util/error_texts.h"
+#include "util/event.h"
 #include "util/text.h"
 
 namespace lumigram {
@@ -71,17 +72,11 @@ TLumigramCreator::~TLumigramCreator() {
 }
 
 void TLumigramCreator::ConnectCard() {
-  card_->OnStateChange = [this](TLumigram&) { Fire(OnChanged); };
+  card_->OnStateChange = [this](TLumigram&) { Fire(OnChanged, *this); };
   card_->OnBusyChange = [this](TLumigram& card) { SetBusy(card.Busy()); };
   services_.MessageWindow().OnTyped = [this] { MessageTyped(); };
   services_.StyleCodeWindow().OnTyped = [this] { StyleCodeTyped(); };
   timer_->SetOnTimer([this](TFastTimer&) { Tick(); });
-}
-
-void TLumigramCreator::Fire(const TEvent& event) {
-  if (!event) return;
-  const TEvent call = event;
-  call(*this);
 }
 
 // ---- The dispatcher ----------------------------------------------------------
@@ -198,14 +193,14 @@ bool TLumigramCreator::Undo() {
 void TLumigramCreator::SetSaved(bool saved) {
   if (saved_ == saved) return;
   saved_ = saved;
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
 }
 
 void TLumigramCreator::SetBusy(bool busy) {
   if (busy_ == busy) return;
   busy_ = busy;
   card_->SetBusy(busy);
-  Fire(OnBusyChanged);
+  Fire(OnBusyChanged, *this);
 }
 
 bool TLumigramCreator::QuerySaveChanges() {
@@ -228,7 +223,7 @@ bool TLumigramCreator::QuerySaveChanges() {
 
 void TLumigramCreator::CardRefresh(bool rebuildPicture) {
   card_->Refresh(rebuildPicture);
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
 }
 
 void TLumigramCreator::NewCard(bool showWindow) {
@@ -244,7 +239,7 @@ void TLumigramCreator::NewCard(bool showWindow) {
   BeginChange(kUndoNone);
   RefreshMessageWindow();
   RefreshStyleCodeWindow();
-  Fire(OnChanged);
+  Fire(OnChanged, *this);
 }
 
 void TLumigramCreator::SetCardPath(const std::string& path) {
@@ -271,7 +266,7 @@ void TLumigramCreator::Tick() {
   const int64_t now = clock_();
   if (now - last_tick_ < tick_interval_) return;
   last_tick_ = now;
-  Fire(OnTick);
+  Fire(OnTick, *this);
 }
 
 }  // namespace lumigram

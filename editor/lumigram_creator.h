@@ -163,7 +163,6 @@ class TLumigramCreator {
   void BuildDialogSettings();
   void ConnectCard();
   void CardRefresh(bool rebuildPicture);
-  void Fire(const TEvent& event);
   // The snapshot members of a kind, copied from one record to another.
   static void CopyKind(int kind, const TLumigramInfo& from, TLumigramInfo& to);
   // Makes a pasted card file the card, after the whole card went into the

@@ -3,6 +3,7 @@
 
 #include "card/lumigram.h"
 #include "editor/lumigram_creator.h"
+#include "util/event.h"
 
 namespace lumigram {
 
@@ -56,7 +57,7 @@ void TLumigramCreator::MessageTyped() {
   card_->Compose();
   if (changed) {
     saved_ = false;
-    Fire(OnChanged);
+    Fire(OnChanged, *this);
   }
 }
 

@@ -11,6 +11,7 @@
 #include "lang/translate.h"
 #include "util/error_texts.h"
 #include "util/files.h"
+#include "util/screen_layout.h"
 #include "util/text.h"
 
 namespace lumigram {
@@ -86,8 +87,8 @@ bool TCardCommands::QueryNotCentred(const std::string&) {
   if (!window) return false;
   const TRect bounds = window->Bounds();
   const TPoint screen = window->ScreenSize();
-  return bounds.Left != (screen.X - bounds.Width()) / 2 ||
-         bounds.Top != (screen.Y - bounds.Height()) / 2;
+  const TPoint centred = CenterOnScreen(screen.X, screen.Y, bounds.Width(), bounds.Height());
+  return bounds.Left != centred.X || bounds.Top != centred.Y;
 }
 
 bool TCardCommands::CentreCard(const std::string&) {

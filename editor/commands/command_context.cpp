@@ -4,6 +4,7 @@
 #include "editor/command_codes.h"
 #include "editor/lumigram_creator.h"
 #include "util/error_texts.h"
+#include "util/event.h"
 #include "util/files.h"
 #include "util/text.h"
 
@@ -41,7 +42,7 @@ void TCommandContext::SetSaved(bool saved) {
   editor_.SetSaved(saved);
 }
 void TCommandContext::Changed() {
-  editor_.Fire(editor_.OnChanged);
+  Fire(editor_.OnChanged, editor_);
 }
 
 void TCommandContext::RepaintCard() {
