@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "imaging/bmp_file.h"
-#include "imaging/jpeg_reader.h"
+#include "imaging/bmp/bmp_file.h"
+#include "imaging/jpeg/jpeg_reader.h"
 #include "storage/box_path.h"
 #include "util/error_texts.h"
 #include "util/files.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 #include "storage/zip_box.h"
 
 namespace lumigram {

@@ -8,12 +8,12 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/shown_text.h"
 #include "util/launch.h"
-#include "windows/file_dialog.h"
-#include "windows/font_dialog.h"
-#include "windows/font_mapping.h"
-#include "windows/info_window.h"
-#include "windows/preferences_dialog.h"
-#include "windows/text_window.h"
+#include "dialogs/file_dialog.h"
+#include "dialogs/font_dialog.h"
+#include "dialogs/font_mapping.h"
+#include "dialogs/info_window.h"
+#include "dialogs/preferences_dialog.h"
+#include "dialogs/text_window.h"
 
 namespace lumigram {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "imaging/byte_stream.h"
-#include "imaging/canvas.h"
+#include "imaging/bitmap/byte_stream.h"
+#include "imaging/bitmap/canvas.h"
 
 namespace lumigram {
 namespace {

@@ -17,7 +17,7 @@
 #include "card/card_data.h"
 #include "card/headless_card_platform.h"
 #include "card/lumigram.h"
-#include "imaging/optimised_image.h"
+#include "imaging/jpeg/optimised_image.h"
 #include "storage/pack_string.h"
 #include "util/fields.h"
 

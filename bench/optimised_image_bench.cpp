@@ -18,8 +18,8 @@
 
 #include <jpeglib.h>
 
-#include "imaging/omi_search.h"
-#include "imaging/optimised_image.h"
+#include "imaging/jpeg/omi_search.h"
+#include "imaging/jpeg/optimised_image.h"
 
 namespace lumigram {
 namespace {

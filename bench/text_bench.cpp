@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "imaging/canvas.h"
-#include "imaging/text.h"
+#include "imaging/bitmap/canvas.h"
+#include "imaging/text/text.h"
 
 namespace lumigram {
 namespace {

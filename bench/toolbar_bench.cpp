@@ -6,7 +6,7 @@
 
 #include "app/toolbar/creator_toolbar.h"
 #include "app/toolbar/toolbar_glyphs.h"
-#include "imaging/text_picture.h"
+#include "imaging/text_formats/text_picture.h"
 #include "media/gui_dispatcher.h"
 
 namespace lumigram {

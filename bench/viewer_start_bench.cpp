@@ -18,7 +18,7 @@
 
 #include "card/headless_card_platform.h"
 #include "card/lumigram.h"
-#include "imaging/jpeg_writer.h"
+#include "imaging/jpeg/jpeg_writer.h"
 #include "tests/support/child_process.h"
 #include "tests/support/picture_bytes.h"
 #include "tests/support/scratch_folder.h"

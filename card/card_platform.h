@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "imaging/bitmap.h"
-#include "imaging/cursor_image.h"
+#include "imaging/bitmap/bitmap.h"
+#include "imaging/bmp/cursor_image.h"
 #include "media/sound_device.h"
 #include "util/geometry.h"
 

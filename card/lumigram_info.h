@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "frames/frame_info.h"
-#include "imaging/font.h"
+#include "imaging/text/font.h"
 #include "util/colour.h"
 
 namespace lumigram {

@@ -6,7 +6,7 @@
 #include "card/lumigram.h"
 #include "card/message_render.h"
 #include "frames/frame_painter.h"
-#include "imaging/canvas.h"
+#include "imaging/bitmap/canvas.h"
 #include "util/screen_layout.h"
 
 namespace lumigram {

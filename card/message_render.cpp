@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "imaging/text.h"
+#include "imaging/text/text.h"
 
 namespace lumigram {
 

@@ -5,8 +5,8 @@
 // whose background colour (the text colour inverted) is its colour key.
 
 #include "card/lumigram_info.h"
-#include "imaging/bitmap.h"
-#include "imaging/canvas.h"
+#include "imaging/bitmap/bitmap.h"
+#include "imaging/bitmap/canvas.h"
 
 namespace lumigram {
 

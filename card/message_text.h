@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "imaging/font.h"
+#include "imaging/text/font.h"
 
 namespace lumigram {
 

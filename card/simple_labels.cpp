@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "imaging/text.h"
+#include "imaging/text/text.h"
 #include "util/colour.h"
 
 namespace lumigram {

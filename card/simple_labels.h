@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "imaging/canvas.h"
-#include "imaging/font.h"
+#include "imaging/bitmap/canvas.h"
+#include "imaging/text/font.h"
 
 namespace lumigram {
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "editor/open_info.h"
-#include "imaging/bitmap.h"
-#include "imaging/font.h"
+#include "imaging/bitmap/bitmap.h"
+#include "imaging/text/font.h"
 #include "util/colour.h"
 
 namespace lumigram {

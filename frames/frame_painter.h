@@ -3,7 +3,7 @@
 // that suits a picture.
 
 #include "frames/frame_info.h"
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 
 namespace lumigram {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "frames/frame_file.h"
-#include "imaging/bitmap.h"
-#include "imaging/canvas.h"
+#include "imaging/bitmap/bitmap.h"
+#include "imaging/bitmap/canvas.h"
 #include "util/stream.h"
 
 namespace lumigram {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/portable_pixelmap.h"
+#include "imaging/text_formats/portable_pixelmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   lumigram::TPortablePixelmap map;

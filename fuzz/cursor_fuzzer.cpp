@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/cursor_image.h"
+#include "imaging/bmp/cursor_image.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/jpeg_reader.h"
-#include "imaging/jpeg_writer.h"
+#include "imaging/jpeg/jpeg_reader.h"
+#include "imaging/jpeg/jpeg_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A smaller cap than the program's keeps each run quick; the cap itself is

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/optimised_image.h"
+#include "imaging/jpeg/optimised_image.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   lumigram::TOptimisedImage image;

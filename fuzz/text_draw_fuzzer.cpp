@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "imaging/canvas.h"
-#include "imaging/text.h"
+#include "imaging/bitmap/canvas.h"
+#include "imaging/text/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace lumigram;

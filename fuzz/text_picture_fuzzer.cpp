@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/text_picture.h"
+#include "imaging/text_formats/text_picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   lumigram::TTextPicture picture;

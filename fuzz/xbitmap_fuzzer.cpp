@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/x_bitmap.h"
+#include "imaging/text_formats/x_bitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   lumigram::TXBitmap bitmap;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 
 namespace lumigram {
 

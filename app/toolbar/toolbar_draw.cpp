@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/toolbar/toolbars.h"
-#include "imaging/canvas.h"
+#include "imaging/bitmap/canvas.h"
 
 namespace lumigram {
 

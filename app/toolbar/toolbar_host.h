@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 #include "util/colour.h"
 #include "util/geometry.h"
 

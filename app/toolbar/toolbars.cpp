@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "imaging/text_picture.h"
+#include "imaging/text_formats/text_picture.h"
 #include "util/event.h"
 
 namespace lumigram {

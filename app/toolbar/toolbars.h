@@ -16,7 +16,7 @@
 
 #include "app/toolbar/toolbar_host.h"
 #include "card/card_platform.h"
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 #include "media/multi_timer.h"
 
 namespace lumigram {

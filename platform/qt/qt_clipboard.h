@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 
 namespace lumigram {
 

@@ -6,7 +6,7 @@
 #include <QCursor>
 #include <vector>
 
-#include "imaging/cursor_image.h"
+#include "imaging/bmp/cursor_image.h"
 
 namespace lumigram {
 

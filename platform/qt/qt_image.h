@@ -5,7 +5,7 @@
 #include <QImage>
 #include <string>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 
 namespace lumigram {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "imaging/text.h"
+#include "imaging/text/text.h"
 #include "platform/x11/utf8.h"
 
 namespace lumigram {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "imaging/canvas.h"
-#include "imaging/font.h"
+#include "imaging/bitmap/canvas.h"
+#include "imaging/text/font.h"
 #include "platform/x11/accelerator.h"
 
 namespace lumigram {

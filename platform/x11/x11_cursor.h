@@ -4,7 +4,7 @@
 
 #include <X11/Xlib.h>
 
-#include "imaging/cursor_image.h"
+#include "imaging/bmp/cursor_image.h"
 
 namespace lumigram {
 

@@ -1,6 +1,6 @@
 #include "platform/x11/x11_desktop.h"
 
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "util/error_texts.h"
 #include "util/launch.h"
 #include "util/temp_file_name.h"

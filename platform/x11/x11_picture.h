@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 #include "platform/x11/pixel_format.h"
 #include "util/geometry.h"
 

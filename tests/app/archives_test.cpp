@@ -7,7 +7,7 @@
 
 #include "app/builtin_archives.h"
 #include "app/embedded_archives.h"
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "tests/app/app_fixtures.h"
 #include "util/error_texts.h"
 #include "util/files.h"

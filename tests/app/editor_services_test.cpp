@@ -16,10 +16,10 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_dialogs.h"
 #include "tests/platform/qt/ui_driver.h"
-#include "windows/font_dialog.h"
-#include "windows/font_mapping.h"
-#include "windows/info_window.h"
-#include "windows/text_window.h"
+#include "dialogs/font_dialog.h"
+#include "dialogs/font_mapping.h"
+#include "dialogs/info_window.h"
+#include "dialogs/text_window.h"
 
 namespace lumigram {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "card/lumigram.h"
 #include "card/message_file.h"
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"

@@ -10,7 +10,7 @@
 #include "card/card_data.h"
 #include "card/lumigram.h"
 #include "card/password_hash.h"
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "storage/pack_string.h"
 #include "tests/card/card_fixtures.h"
 #include "tests/support/scratch_folder.h"

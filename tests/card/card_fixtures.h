@@ -7,7 +7,7 @@
 #include <string>
 
 #include "card/lumigram.h"
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 #include "tests/support/card_platform_double.h"
 
 namespace lumigram::testing {

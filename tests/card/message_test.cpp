@@ -9,7 +9,7 @@
 #include "card/message_file.h"
 #include "card/message_render.h"
 #include "card/message_text.h"
-#include "imaging/text.h"
+#include "imaging/text/text.h"
 #include "tests/card/card_fixtures.h"
 #include "util/fields.h"
 

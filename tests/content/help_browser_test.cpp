@@ -7,7 +7,7 @@
 
 #include <set>
 
-#include "imaging/icon_format.h"
+#include "imaging/bmp/icon_format.h"
 #include "tests/content/content_fixtures.h"
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"

@@ -5,7 +5,7 @@
 #include "card/message_file.h"
 #include "frames/frame_file.h"
 #include "frames/frame_painter.h"
-#include "imaging/cursor_image.h"
+#include "imaging/bmp/cursor_image.h"
 #include "imaging/image_registry.h"
 #include "tests/content/content_fixtures.h"
 

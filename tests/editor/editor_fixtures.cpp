@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "storage/pack_string.h"
 #include "tests/support/picture_bytes.h"
 #include "tests/support/private_home.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"

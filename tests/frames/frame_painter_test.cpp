@@ -11,7 +11,7 @@
 
 #include "frames/frame_styles.h"
 #include "frames/style_code.h"
-#include "imaging/canvas.h"
+#include "imaging/bitmap/canvas.h"
 #include "tests/imaging/pixel_map.h"
 
 namespace lumigram {

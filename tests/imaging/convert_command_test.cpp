@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "imaging/image_registry.h"
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"
 

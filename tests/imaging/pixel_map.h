@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 
 namespace lumigram::testing {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "imaging/bitmap.h"
-#include "imaging/bmp_file.h"
+#include "imaging/bitmap/bitmap.h"
+#include "imaging/bmp/bmp_file.h"
 #include "storage/pack_string.h"
 #include "util/fields.h"
 

@@ -3,7 +3,7 @@
 
 #include "editor/command_codes.h"
 #include "editor/lumigram_creator.h"
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "tests/editor/editor_fixtures.h"
 #include "tests/editor/element_fixtures.h"
 #include "tests/viewer/viewer_fixture.h"

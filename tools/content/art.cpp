@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "imaging/stroke.h"
+#include "imaging/metafile/stroke.h"
 
 namespace lumigram::content {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/bitmap.h"
-#include "imaging/canvas.h"
-#include "imaging/polygon_fill.h"
+#include "imaging/bitmap/bitmap.h"
+#include "imaging/bitmap/canvas.h"
+#include "imaging/metafile/polygon_fill.h"
 
 namespace lumigram::content {
 

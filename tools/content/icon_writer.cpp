@@ -1,6 +1,6 @@
 #include "tools/content/icon_writer.h"
 
-#include "imaging/le_bytes.h"
+#include "imaging/bitmap/le_bytes.h"
 
 namespace lumigram::content {
 

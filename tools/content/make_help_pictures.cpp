@@ -9,8 +9,8 @@
 
 #include "frames/frame_painter.h"
 #include "frames/frame_styles.h"
-#include "imaging/canvas.h"
-#include "imaging/jpeg_writer.h"
+#include "imaging/bitmap/canvas.h"
+#include "imaging/jpeg/jpeg_writer.h"
 #include "tools/content/output.h"
 #include "tools/content/samples.h"
 #include "tools/content/scenes.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "imaging/jpeg_writer.h"
+#include "imaging/jpeg/jpeg_writer.h"
 #include "tools/content/output.h"
 #include "tools/content/scenes.h"
 

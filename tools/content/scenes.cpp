@@ -6,7 +6,7 @@
 
 #include "frames/frame_painter.h"
 #include "frames/frame_styles.h"
-#include "imaging/jpeg_writer.h"
+#include "imaging/jpeg/jpeg_writer.h"
 #include "tools/content/art.h"
 #include "tools/content/samples.h"
 

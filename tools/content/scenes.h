@@ -2,7 +2,7 @@
 // The drawn scenes: the library's two pictures, the splash picture and the
 // small pictures the help pages frame.
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 
 namespace lumigram::content {
 

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "imaging/image_registry.h"
-#include "imaging/jpeg_writer.h"
-#include "imaging/optimised_image.h"
-#include "imaging/portable_pixelmap.h"
-#include "imaging/text_picture.h"
-#include "imaging/x_bitmap.h"
+#include "imaging/jpeg/jpeg_writer.h"
+#include "imaging/jpeg/optimised_image.h"
+#include "imaging/text_formats/portable_pixelmap.h"
+#include "imaging/text_formats/text_picture.h"
+#include "imaging/text_formats/x_bitmap.h"
 #include "tools/lumigram/arguments.h"
 #include "tools/lumigram/command.h"
 #include "util/error_texts.h"

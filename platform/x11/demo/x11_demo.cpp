@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "imaging/canvas.h"
-#include "imaging/text.h"
+#include "imaging/bitmap/canvas.h"
+#include "imaging/text/text.h"
 #include "platform/x11/x11_card_platform.h"
 #include "util/screen_layout.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/toolbar/toolbars.h"
-#include "imaging/text_picture.h"
+#include "imaging/text_formats/text_picture.h"
 #include "tests/support/loop_dispatcher.h"
 
 namespace lumigram::testing {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/toolbar/toolbar_glyphs.h"
-#include "imaging/text_picture.h"
+#include "imaging/text_formats/text_picture.h"
 
 namespace lumigram::testing {
 namespace {

@@ -10,7 +10,7 @@
 #include <QToolTip>
 
 #include "app/toolbar/toolbar_widget.h"
-#include "imaging/text_picture.h"
+#include "imaging/text_formats/text_picture.h"
 #include "platform/qt/qt_gui_dispatcher.h"
 #include "platform/qt/qt_image.h"
 

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-#include "imaging/bmp_file.h"
+#include "imaging/bmp/bmp_file.h"
 #include "platform/x11/x11_card_platform.h"
 #include "platform/x11/x11_card_window.h"
 #include "tests/platform/x11/x11_fixture.h"

@@ -10,7 +10,7 @@
 #include <mutex>
 #include <thread>
 
-#include "imaging/bitmap.h"
+#include "imaging/bitmap/bitmap.h"
 #include "platform/x11/x11_app.h"
 
 namespace lumigram::testing {
