@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test bench fuzz package format clean
+.PHONY: all deps configure build run test test-sanitize bench fuzz package format clean
 
 all: build
 
@@ -17,12 +17,30 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# Starts the newest front end that has been built.
+# Starts the creator.
 run: build
-	@scripts/run-newest.sh $(BUILD_DIR)
+	@$(BUILD_DIR)/bin/lumigram-creator
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The core libraries' tests and the fuzz seed replays, built with
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/; the first
+# report stops the test that made it.
+SANITIZE_DIR   ?= build-asan
+SANITIZE_TESTS ?= tests/util tests/storage tests/lang tests/imaging tests/frames tests/card \
+                  tests/media tests/editor fuzz
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMIGRAM_SANITIZE=ON \
+	  $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS) --target $(addsuffix /all,$(SANITIZE_TESTS))
+	@set -e; for dir in $(SANITIZE_TESTS); do \
+	  echo "== $$dir"; \
+	  (cd $(SANITIZE_DIR)/$$dir && \
+	   ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1 \
+	   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	   ctest --output-on-failure -j $(JOBS)); \
+	done
 
 bench:
 	@scripts/install-deps.sh --bench
@@ -54,4 +72,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) build-bench build-fuzz build-package
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-bench build-fuzz build-package

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/private_home.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
@@ -21,6 +23,9 @@ void Replay(const std::filesystem::path& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The readers may keep settings; like every test, a replay keeps them to
+  // a home of its own.
+  lumigram::testing::PrivateHome home(argc > 0 ? argv[0] : nullptr);
   int replayed = 0;
   for (int i = 1; i < argc; ++i) {
     const std::filesystem::path path(argv[i]);

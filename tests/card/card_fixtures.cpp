@@ -7,6 +7,7 @@
 
 #include "imaging/bmp/bmp_file.h"
 #include "storage/pack_string.h"
+#include "tests/support/fixture_file.h"
 #include "tests/support/picture_bytes.h"
 #include "tests/support/private_home.h"
 #include "tests/support/scratch_folder.h"
@@ -14,20 +15,13 @@
 
 namespace lumigram::testing {
 
-namespace {
-
-[[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new PrivateHomeEnvironment);
-
-}  // namespace
-
 const std::string& TestHome() {
-  return PrivateHomeEnvironment::Home();
+  return PrivateHome::Folder();
 }
 
 std::string TestDataFile(const std::string& relative) {
   const char* root = std::getenv("LUMIGRAM_TEST_DATA");
-  return std::string(root ? root : LUMIGRAM_SOURCE_TEST_DATA) + "/" + relative;
+  return ExistingFixture(std::string(root ? root : LUMIGRAM_SOURCE_TEST_DATA) + "/" + relative);
 }
 
 std::string PictureBytes(int width, int height, TColor colour) {

@@ -14,15 +14,8 @@
 
 namespace lumigram::testing {
 
-namespace {
-
-[[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new PrivateHomeEnvironment);
-
-}  // namespace
-
 const std::string& TestHome() {
-  return PrivateHomeEnvironment::Home();
+  return PrivateHome::Folder();
 }
 
 std::string FakeViewerImage() {

@@ -9,15 +9,15 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/fixture_file.h"
+
 namespace lumigram::testing {
 
 // The bytes of tests/data/<relative>; fails the test when it cannot be read.
 inline std::string ReadTestData(const std::string& relative) {
   const char* root = std::getenv("LUMIGRAM_TEST_DATA");
   const std::string path = std::string(root ? root : "tests/data") + "/" + relative;
-  std::ifstream file(path, std::ios::binary);
-  EXPECT_TRUE(file.good()) << "cannot read " << path;
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return ReadFixture(path);
 }
 
 }  // namespace lumigram::testing

@@ -1,41 +1,31 @@
 #pragma once
-// A private home for a whole test program: HOME and the XDG folders point
-// into one scratch folder for the run, so tests never touch the user's
-// library, settings or temporary files.
+// A private home for a whole test process: HOME and the XDG folders point
+// into a fresh folder of its own, so tests never touch the user's library,
+// settings, caches or temporary files, and two test processes that run at
+// once (CTest runs the tests of one program in parallel) never share one.
+// The shared test mains make it before anything else runs.
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
-
-#include "tests/support/scratch_folder.h"
 
 namespace lumigram::testing {
 
-class PrivateHomeEnvironment : public ::testing::Environment {
+class PrivateHome {
  public:
-  void SetUp() override {
-    home_ = std::make_unique<ScratchFolder>();
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-      const std::string folder = home_->Path() + name + "/";
-      std::filesystem::create_directories(folder);
-      std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-      ::setenv(name, (std::string(name) == "HOME" ? home_->Path() : folder).c_str(), 1);
-    }
-    ::unsetenv("XDG_CONFIG_DIRS");
-    Home() = home_->Path();
-  }
-  void TearDown() override { home_.reset(); }
+  // Makes <base>/<program>-XXXXXX, where <base> is $LUMIGRAM_TEST_HOMES (set
+  // by the test registration) or the build tree's folder for a program
+  // started by hand, and points the environment into it. Also names the test
+  // data folder when the environment does not.
+  explicit PrivateHome(const char* argv0);
+  // Removes the folder with everything in it.
+  ~PrivateHome();
+  PrivateHome(const PrivateHome&) = delete;
+  PrivateHome& operator=(const PrivateHome&) = delete;
 
-  static std::string& Home() {
-    static std::string home;
-    return home;
-  }
+  // This process's home folder, ending in "/".
+  static const std::string& Folder();
 
  private:
-  std::unique_ptr<ScratchFolder> home_;
+  std::string folder_;
 };
 
 }  // namespace lumigram::testing

@@ -10,16 +10,14 @@
 #include <string>
 
 #include "imaging/bitmap/bitmap.h"
+#include "tests/support/fixture_file.h"
 #include "util/files.h"
 
 namespace lumigram::testing {
 
 inline std::string WindowsFixture(const std::string& name) {
   const char* root = std::getenv("LUMIGRAM_TEST_DATA");
-  std::string bytes, error;
-  if (!root || !ReadFileToString(std::string(root) + "/imaging/windows/" + name, bytes, error))
-    ADD_FAILURE() << "missing test file " << name << " (LUMIGRAM_TEST_DATA not set?)";
-  return bytes;
+  return ReadFixture(std::string(root ? root : ".") + "/imaging/windows/" + name);
 }
 
 // A binary PPM (P6, maxval 255) as written by the fixture script.

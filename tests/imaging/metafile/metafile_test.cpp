@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "imaging/text/text.h"
+#include "tests/support/fixture_file.h"
 #include "util/error_texts.h"
 #include "util/files.h"
 
@@ -21,9 +22,7 @@ std::string FixturePath(const std::string& name) {
 }
 
 std::string Fixture(const std::string& name) {
-  std::string bytes, error;
-  if (!ReadFileToString(FixturePath(name), bytes, error)) ADD_FAILURE() << "missing " << name;
-  return bytes;
+  return testing::ReadFixture(FixturePath(name));
 }
 
 TBitmap Played(const std::string& name, int width, int height) {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "imaging/bitmap/bitmap.h"
+#include "tests/support/fixture_file.h"
 #include "util/stream.h"
 
 namespace lumigram::testing {
@@ -21,7 +22,7 @@ namespace lumigram::testing {
 inline std::string TextFormatFixture(const std::string& relative) {
   const char* root = std::getenv("LUMIGRAM_TEST_DATA");
   if (!root) ADD_FAILURE() << "LUMIGRAM_TEST_DATA is not set";
-  return std::string(root ? root : ".") + "/imaging/text_formats/" + relative;
+  return ExistingFixture(std::string(root ? root : ".") + "/imaging/text_formats/" + relative);
 }
 
 inline std::string WholeFile(const std::string& path) {

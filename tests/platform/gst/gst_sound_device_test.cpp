@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/platform/gst/sound_files.h"
+#include "tests/support/fixture_file.h"
 #include "tests/support/loop_dispatcher.h"
 #include "tests/support/scratch_folder.h"
 #include "util/error_texts.h"
@@ -179,7 +180,7 @@ TEST_F(GstSoundDeviceTest, PlaysMp3AndWma) {
   for (const char* name : {"tone.MP3", "tone.WMA"}) {
     SCOPED_TRACE(name);
     log_.ended.clear();
-    PlayThrough(std::string(data) + "/sound/" + name);
+    PlayThrough(testing::ExistingFixture(std::string(data) + "/sound/" + name));
   }
 }
 

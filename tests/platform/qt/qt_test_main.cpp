@@ -7,6 +7,8 @@
 #include <QString>
 #include <cstdlib>
 
+#include "tests/support/private_home.h"
+
 namespace {
 
 QtMessageHandler qt_default_handler = nullptr;
@@ -22,6 +24,8 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before Qt starts: it reads the home and runtime folders once.
+  lumigram::testing::PrivateHome home(argc > 0 ? argv[0] : nullptr);
   // Forced, so that a run from a desktop session does not pop windows up.
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   qt_default_handler = qInstallMessageHandler(QuietHandler);
