@@ -19,18 +19,32 @@ struct TExtensionRow {
 };
 
 constexpr std::array<TExtensionRow, 18> kSupportFolders = {{
-    {"JPG", "Pictures"}, {"BMP", "Pictures"}, {"WMF", "Pictures"},  {"EMF", "Pictures"},
-    {"TEP", "Pictures"}, {"OMI", "Pictures"}, {"ICO", "Cursors"},   {"ANI", "Cursors"},
-    {"CUR", "Cursors"},  {"MID", "Sounds"},   {"RMI", "Sounds"},    {"WAV", "Sounds"},
-    {"MP3", "Sounds"},   {"WMA", "Sounds"},   {"FRM", "Frames"},    {"FRS", "Frames"},
-    {"MSG", "Messages"}, {"TXT", "Documents"},
+    {"JPG", "Pictures"},
+    {"BMP", "Pictures"},
+    {"WMF", "Pictures"},
+    {"EMF", "Pictures"},
+    {"TEP", "Pictures"},
+    {"OMI", "Pictures"},
+    {"ICO", "Cursors"},
+    {"ANI", "Cursors"},
+    {"CUR", "Cursors"},
+    {"MID", "Sounds"},
+    {"RMI", "Sounds"},
+    {"WAV", "Sounds"},
+    {"MP3", "Sounds"},
+    {"WMA", "Sounds"},
+    {"FRM", "Frames"},
+    {"FRS", "Frames"},
+    {"MSG", "Messages"},
+    {"TXT", "Documents"},
 }};
 
 // Decodes the splash picture; false with the decoder's text.
 bool DecodeSplash(const std::string& bytes, bool jpeg, TBitmap& bitmap, std::string& error) {
   int bits = 0;
   TBitmap decoded;
-  const bool ok = jpeg ? ReadJpeg(bytes, decoded, bits, error) : ReadBmpFile(bytes, decoded, bits, error);
+  const bool ok =
+      jpeg ? ReadJpeg(bytes, decoded, bits, error) : ReadBmpFile(bytes, decoded, bits, error);
   if (!ok) return false;
   bitmap = std::move(decoded);
   return true;

@@ -104,15 +104,14 @@ void TCompactSplash::SetPicture(const QPixmap& picture) {
 }
 
 void TCompactSplash::FillLabels() {
-  const std::array<std::string, kPairs> captions = {
-      show_title_ ? title_ : std::string(),
-      TranslateLite(kVersionCaption) + ": ",
-      TranslateLite(kPublisherCaption) + ": ",
-      TranslateLite(kMakesCaption) + ": ",
-      TranslateLite(kWelcomeLine),
-      TranslateLite(kWebCaption) + ": "};
-  const std::array<std::string, kPairs> values = {" ", version_, kPublisher, TranslateLite(kMakes),
-                                                  " ", kMakerHomePage};
+  const std::array<std::string, kPairs> captions = {show_title_ ? title_ : std::string(),
+                                                    TranslateLite(kVersionCaption) + ": ",
+                                                    TranslateLite(kPublisherCaption) + ": ",
+                                                    TranslateLite(kMakesCaption) + ": ",
+                                                    TranslateLite(kWelcomeLine),
+                                                    TranslateLite(kWebCaption) + ": "};
+  const std::array<std::string, kPairs> values = {
+      " ", version_, kPublisher, TranslateLite(kMakes), " ", kMakerHomePage};
   QPalette palette = window_->palette();
   palette.setColor(QPalette::WindowText, colour_);
   for (int i = 0; i < kPairs; ++i) {

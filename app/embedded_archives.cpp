@@ -3,9 +3,9 @@
 
 #include "app/embedded_archives.h"
 
-#define LUMIGRAM_EMBED(name, file)                                                         \
-  asm(".section .rodata\n.balign 16\n.global " #name "_begin\n" #name "_begin:\n.incbin \"" \
-      file "\"\n.global " #name "_end\n" #name "_end:\n.byte 0\n.previous\n")
+#define LUMIGRAM_EMBED(name, file)                                                               \
+  asm(".section .rodata\n.balign 16\n.global " #name "_begin\n" #name "_begin:\n.incbin \"" file \
+      "\"\n.global " #name "_end\n" #name "_end:\n.byte 0\n.previous\n")
 
 LUMIGRAM_EMBED(lumigram_core_box, LUMIGRAM_CORE_BOX);
 LUMIGRAM_EMBED(lumigram_help_box, LUMIGRAM_HELP_BOX);

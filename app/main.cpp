@@ -7,10 +7,10 @@
 #include "app/embedded_archives.h"
 #include "app/main_toolbar.h"
 #include "app/main_window.h"
+#include "app/qt_editor_services.h"
 #include "media/multi_timer.h"
 #include "platform/gst/gst_sound_device.h"
 #include "platform/qt/qt_card_platform.h"
-#include "app/qt_editor_services.h"
 #include "platform/qt/qt_gui_dispatcher.h"
 
 int main(int argc, char** argv) {

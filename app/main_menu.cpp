@@ -81,8 +81,9 @@ void TMainMenu::SetCaption(TEntry& entry, const std::string& caption) {
   entry.Caption = caption;
   QString text = ShownText(caption);
   if (entry.ShortcutShownOnly)
-    text += QLatin1Char('\t') + QKeySequence(QString::fromLatin1(entry.Row->Shortcut))
-                                    .toString(QKeySequence::NativeText);
+    text +=
+        QLatin1Char('\t') +
+        QKeySequence(QString::fromLatin1(entry.Row->Shortcut)).toString(QKeySequence::NativeText);
   if (entry.Action->text() != text) entry.Action->setText(text);
 }
 

@@ -50,7 +50,11 @@ constexpr TMenuRow Lib(const char* name, const char* caption, const char* shortc
 
 constexpr TMenuRow Own(const char* name, const char* caption, const char* shortcut, A action,
                        const char* argument = "") {
-  return {.Name = name, .Caption = caption, .Shortcut = shortcut, .Action = action, .Argument = argument};
+  return {.Name = name,
+          .Caption = caption,
+          .Shortcut = shortcut,
+          .Action = action,
+          .Argument = argument};
 }
 
 constexpr TMenuRow Radio(const char* name, const char* caption, const char* shortcut, int code,
@@ -67,7 +71,8 @@ constexpr TMenuRow Radio(const char* name, const char* caption, const char* shor
 
 constexpr TMenuRow Tool(int index) {
   const TCompanionTool& tool = kCompanionTools[size_t(index)];
-  return {.Depth = 2, .Name = tool.Name, .Caption = tool.Caption, .Action = A::Tool, .Enable = E::Tool};
+  return {
+      .Depth = 2, .Name = tool.Name, .Caption = tool.Caption, .Action = A::Tool, .Enable = E::Tool};
 }
 
 constexpr TMenuRow Style(int index, const char* name) {

@@ -22,7 +22,7 @@ enum class TMenuAction : uint8_t {
   Exit,
   Information,
   OnTop,
-  Flash,                // command Code with "1" or "0", the opposite of now
+  Flash,  // command Code with "1" or "0", the opposite of now
   Help,
   About,
 };
@@ -76,8 +76,8 @@ std::span<const TMenuRow> MainMenuRows();
 const TMenuRow* FindMenuRow(std::string_view name);
 
 // The top menus the busy state switches off.
-inline constexpr const char* kTopMenus[] = {"File1",  "Edit1",  "Picture1", "Cursor1", "Sound1",
-                                            "Frame1", "Link1",  "Message1", "Help1"};
+inline constexpr const char* kTopMenus[] = {"File1",  "Edit1", "Picture1", "Cursor1", "Sound1",
+                                            "Frame1", "Link1", "Message1", "Help1"};
 
 // Web pages of the maker the Help menu and File > Additional Resources open.
 inline constexpr const char* kMakerHomePage = "https://kelvado.example/lumigram/";

@@ -5,15 +5,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/shown_text.h"
-#include "util/launch.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/font_mapping.h"
 #include "dialogs/info_window.h"
 #include "dialogs/preferences_dialog.h"
 #include "dialogs/text_window.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/shown_text.h"
+#include "util/launch.h"
 
 namespace lumigram {
 
@@ -78,9 +78,12 @@ TWarningAnswer TQtEditorServices::AskWarningYesNoCancel(const std::string& capti
   switch (RunBox(parent_, QMessageBox::Warning, caption, text,
                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
                  QMessageBox::Cancel)) {
-    case QMessageBox::Yes: return TWarningAnswer::Yes;
-    case QMessageBox::No: return TWarningAnswer::No;
-    default: return TWarningAnswer::Cancel;
+    case QMessageBox::Yes:
+      return TWarningAnswer::Yes;
+    case QMessageBox::No:
+      return TWarningAnswer::No;
+    default:
+      return TWarningAnswer::Cancel;
   }
 }
 

@@ -42,6 +42,7 @@ class TMainToolbar {
   virtual void RefreshButtons() = 0;
 };
 
-using TToolbarFactory = std::function<std::unique_ptr<TMainToolbar>(TShellHost& host, QWidget* parent)>;
+using TToolbarFactory =
+    std::function<std::unique_ptr<TMainToolbar>(TShellHost& host, QWidget* parent)>;
 
 }  // namespace lumigram

@@ -35,14 +35,12 @@ class TOffscreenHost : public TToolbarHost {
 
 // The creator's buttons without an editor: the same glyphs and separators.
 void Fill(TToolbars& toolbar) {
-  const char* const* glyphs[] = {&kGlyphNew,     &kGlyphOpen,       &kGlyphSaveAs,
-                                 &kGlyphPrint,   &kGlyphUndo,       &kGlyphCenter,
-                                 &kGlyphPicture, &kGlyphCursor,     &kGlyphSound,
-                                 &kGlyphFrame,   &kGlyphMessage,    &kGlyphStop,
-                                 &kGlyphPlay,    &kGlyphVolume,     &kGlyphFrameSize,
-                                 &kGlyphFrameColor, &kGlyphLink,    &kGlyphLinkColor,
-                                 &kGlyphText,    &kGlyphTextColor,  &kGlyphInformation,
-                                 &kGlyphHelp};
+  const char* const* glyphs[] = {
+      &kGlyphNew,         &kGlyphOpen,    &kGlyphSaveAs,    &kGlyphPrint,  &kGlyphUndo,
+      &kGlyphCenter,      &kGlyphPicture, &kGlyphCursor,    &kGlyphSound,  &kGlyphFrame,
+      &kGlyphMessage,     &kGlyphStop,    &kGlyphPlay,      &kGlyphVolume, &kGlyphFrameSize,
+      &kGlyphFrameColor,  &kGlyphLink,    &kGlyphLinkColor, &kGlyphText,   &kGlyphTextColor,
+      &kGlyphInformation, &kGlyphHelp};
   int button = 0;
   for (const char* const* glyph : glyphs) {
     ++button;

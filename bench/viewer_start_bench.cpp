@@ -129,8 +129,10 @@ struct TFixture {
     if (!image) return false;
     const unsigned long pixel = XGetPixel(image, 0, 0);
     XDestroyImage(image);
-    const int red = int((pixel >> 16) & 255), green = int((pixel >> 8) & 255), blue = int(pixel & 255);
-    return std::abs(red - ChannelOf(kCentre, 0)) < 12 && std::abs(green - ChannelOf(kCentre, 1)) < 12 &&
+    const int red = int((pixel >> 16) & 255), green = int((pixel >> 8) & 255),
+              blue = int(pixel & 255);
+    return std::abs(red - ChannelOf(kCentre, 0)) < 12 &&
+           std::abs(green - ChannelOf(kCentre, 1)) < 12 &&
            std::abs(blue - ChannelOf(kCentre, 2)) < 12;
   }
 

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QGridLayout>
 
-#include "util/text.h"
 #include "dialogs/file_filter.h"
 #include "dialogs/picture_preview.h"
+#include "util/text.h"
 
 namespace lumigram {
 
@@ -29,19 +29,18 @@ TFileDialog::TFileDialog(const TFileDialogRequest& request, QWidget* parent)
 
   const QStringList filters = QtNameFilters(request.Filter);
   if (!filters.isEmpty()) setNameFilters(filters);
-  const int index = request.FilterIndex >= 1 && request.FilterIndex <= filters.size()
-                        ? request.FilterIndex
-                        : 1;
+  const int index =
+      request.FilterIndex >= 1 && request.FilterIndex <= filters.size() ? request.FilterIndex : 1;
   if (!filters.isEmpty()) selectNameFilter(filters[index - 1]);
   FilterChosen(filters.value(index - 1));
-  connect(this, &QFileDialog::filterSelected, this, [this](const QString& chosen) {
-    FilterChosen(chosen);
-  });
+  connect(this, &QFileDialog::filterSelected, this,
+          [this](const QString& chosen) { FilterChosen(chosen); });
 
   if (!request.Folder.empty()) setDirectory(PathToQt(request.Folder));
   if (save && !request.FileName.empty()) selectFile(PathToQt(request.FileName));
 
-  if (request.Kind == TFileDialogKind::OpenPicture || request.Kind == TFileDialogKind::SavePicture) {
+  if (request.Kind == TFileDialogKind::OpenPicture ||
+      request.Kind == TFileDialogKind::SavePicture) {
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
       preview_ = new TPicturePreview(this);
       grid->addWidget(preview_, 1, grid->columnCount(), std::max(grid->rowCount() - 1, 1), 1);

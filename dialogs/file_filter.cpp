@@ -1,7 +1,7 @@
 #include "dialogs/file_filter.h"
 
-#include "util/text.h"
 #include "platform/qt/shown_text.h"
+#include "util/text.h"
 
 namespace lumigram {
 
@@ -68,7 +68,8 @@ QStringList QtNameFilters(const std::string& filter) {
     }
     QString name = BareName(entry.Name);
     const QString list = patterns.join(QLatin1Char(' '));
-    filters.push_back(name.isEmpty() ? list : name + QStringLiteral(" (") + list + QLatin1Char(')'));
+    filters.push_back(name.isEmpty() ? list
+                                     : name + QStringLiteral(" (") + list + QLatin1Char(')'));
   }
   return filters;
 }

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "lang/translate.h"
 #include "dialogs/font_mapping.h"
 #include "dialogs/window_texts.h"
+#include "lang/translate.h"
 #include "platform/qt/shown_text.h"
 
 namespace lumigram {
@@ -23,11 +23,11 @@ struct TNamedColour {
 
 // The sixteen colours font dialogs have always offered.
 constexpr TNamedColour kColours[] = {
-    {"Black", RGB(0, 0, 0)},        {"Maroon", RGB(128, 0, 0)},   {"Green", RGB(0, 128, 0)},
-    {"Olive", RGB(128, 128, 0)},    {"Navy", RGB(0, 0, 128)},     {"Purple", RGB(128, 0, 128)},
-    {"Teal", RGB(0, 128, 128)},     {"Gray", RGB(128, 128, 128)}, {"Silver", RGB(192, 192, 192)},
-    {"Red", RGB(255, 0, 0)},        {"Lime", RGB(0, 255, 0)},     {"Yellow", RGB(255, 255, 0)},
-    {"Blue", RGB(0, 0, 255)},       {"Fuchsia", RGB(255, 0, 255)}, {"Aqua", RGB(0, 255, 255)},
+    {"Black", RGB(0, 0, 0)},       {"Maroon", RGB(128, 0, 0)},    {"Green", RGB(0, 128, 0)},
+    {"Olive", RGB(128, 128, 0)},   {"Navy", RGB(0, 0, 128)},      {"Purple", RGB(128, 0, 128)},
+    {"Teal", RGB(0, 128, 128)},    {"Gray", RGB(128, 128, 128)},  {"Silver", RGB(192, 192, 192)},
+    {"Red", RGB(255, 0, 0)},       {"Lime", RGB(0, 255, 0)},      {"Yellow", RGB(255, 255, 0)},
+    {"Blue", RGB(0, 0, 255)},      {"Fuchsia", RGB(255, 0, 255)}, {"Aqua", RGB(0, 255, 255)},
     {"White", RGB(255, 255, 255)},
 };
 
@@ -51,8 +51,7 @@ QBoxLayout* EffectsLayout(QFontDialog& dialog) {
 
 }  // namespace
 
-TFontDialog::TFontDialog(const TFont& start, QWidget* parent)
-    : QFontDialog(parent), start_(start) {
+TFontDialog::TFontDialog(const TFont& start, QWidget* parent) : QFontDialog(parent), start_(start) {
   setOption(QFontDialog::DontUseNativeDialog);
   setCurrentFont(ToQFont(start, TFontUnit::Points));
   // A face the desktop lacks shows as its substitute; OK on it keeps ours.

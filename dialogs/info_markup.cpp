@@ -14,7 +14,8 @@ std::vector<TInfoLine> ParseInfoMarkup(const std::string& report) {
   size_t start = 0;
   for (;;) {
     const size_t end = text.find("\r\n", start);
-    std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::string line =
+        text.substr(start, end == std::string::npos ? std::string::npos : end - start);
     TInfoLine shown;
     if (!line.empty() && line.front() == 'f') {
       const char digit = line.size() > 1 ? line[1] : '0';

@@ -6,12 +6,12 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "lang/translate.h"
-#include "util/screen_layout.h"
 #include "dialogs/font_mapping.h"
 #include "dialogs/info_markup.h"
 #include "dialogs/window_texts.h"
+#include "lang/translate.h"
 #include "platform/qt/shown_text.h"
+#include "util/screen_layout.h"
 
 namespace lumigram {
 

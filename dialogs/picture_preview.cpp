@@ -3,17 +3,17 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "dialogs/window_texts.h"
 #include "frames/frame_viewer.h"
 #include "imaging/image_registry.h"
 #include "lang/translate.h"
 #include "platform/qt/qt_image.h"
+#include "platform/qt/shown_text.h"
 #include "util/error_texts.h"
 #include "util/files.h"
 #include "util/general_error.h"
 #include "util/stream.h"
 #include "util/text.h"
-#include "dialogs/window_texts.h"
-#include "platform/qt/shown_text.h"
 
 namespace lumigram {
 

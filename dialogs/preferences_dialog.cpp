@@ -9,10 +9,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "dialogs/window_texts.h"
 #include "lang/translate.h"
 #include "platform/qt/shown_text.h"
 #include "util/screen_layout.h"
-#include "dialogs/window_texts.h"
 
 namespace lumigram {
 

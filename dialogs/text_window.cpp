@@ -12,12 +12,12 @@
 #include <QTextLayout>
 #include <QVBoxLayout>
 
-#include "lang/translate.h"
-#include "util/code_page.h"
-#include "util/screen_layout.h"
 #include "dialogs/font_mapping.h"
 #include "dialogs/window_texts.h"
+#include "lang/translate.h"
 #include "platform/qt/shown_text.h"
+#include "util/code_page.h"
+#include "util/screen_layout.h"
 
 namespace lumigram {
 
@@ -28,15 +28,19 @@ constexpr int kDefaultHeight = 300;
 
 Qt::Alignment AlignmentOf(int alignment) {
   switch (alignment) {
-    case 0: return Qt::AlignLeft;
-    case 1: return Qt::AlignRight;
-    default: return Qt::AlignHCenter;
+    case 0:
+      return Qt::AlignLeft;
+    case 1:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignHCenter;
   }
 }
 
 }  // namespace
 
-TTextWindow::TTextWindow(QWidget* parent) : QWidget(parent, Qt::Window), memo_(new QTextEdit(this)) {
+TTextWindow::TTextWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), memo_(new QTextEdit(this)) {
   setWindowTitle(ShownText(TranslateLite(window_text::kText)));
   setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -155,7 +159,8 @@ bool TTextWindow::eventFilter(QObject* watched, QEvent* event) {
     if (resize->oldSize().width() != resize->size().width()) {
       // The text box lays its text out anew on its own resize, which comes
       // after ours; let it do that first.
-      QMetaObject::invokeMethod(this, [this] { Typed(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { Typed(); }, Qt::QueuedConnection);
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -64,13 +64,20 @@ std::string FilterExtension(const std::string& filter, int index) {
 
 std::optional<TDialogSetting> MatchingOpenSetting(TDialogSetting save) {
   switch (save) {
-    case TDialogSetting::SaveCard: return TDialogSetting::OpenCard;
-    case TDialogSetting::SavePicture: return TDialogSetting::OpenPicture;
-    case TDialogSetting::SaveCursor: return TDialogSetting::OpenCursor;
-    case TDialogSetting::SaveSound: return TDialogSetting::OpenSound;
-    case TDialogSetting::SaveFrame: return TDialogSetting::OpenFrame;
-    case TDialogSetting::SaveMessage: return TDialogSetting::OpenMessage;
-    default: return std::nullopt;
+    case TDialogSetting::SaveCard:
+      return TDialogSetting::OpenCard;
+    case TDialogSetting::SavePicture:
+      return TDialogSetting::OpenPicture;
+    case TDialogSetting::SaveCursor:
+      return TDialogSetting::OpenCursor;
+    case TDialogSetting::SaveSound:
+      return TDialogSetting::OpenSound;
+    case TDialogSetting::SaveFrame:
+      return TDialogSetting::OpenFrame;
+    case TDialogSetting::SaveMessage:
+      return TDialogSetting::OpenMessage;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -94,12 +101,11 @@ std::string TLumigramCreator::CursorFormatsFilter() {
 }
 
 std::string TLumigramCreator::SoundFormatsFilter() {
-  return GroupedFilter(
-      t::kAllSounds,
-      {{Tr(t::kMidi) + " (*.mid,*.midi,*.rmi)|*.mid;*.midi;*.rmi|", "*.mid;*.midi;*.rmi;"},
-       {Tr(t::kWave) + " (*.wav,*.au)|*.wav;*.au|", "*.wav;*.au;"},
-       {Tr(t::kMp3) + " (*.mp3)|*.mp3|", "*.mp3;"},
-       {Tr(t::kWindowsMediaAudio) + " (*.wma)|*.wma|", "*.wma;"}});
+  return GroupedFilter(t::kAllSounds, {{Tr(t::kMidi) + " (*.mid,*.midi,*.rmi)|*.mid;*.midi;*.rmi|",
+                                        "*.mid;*.midi;*.rmi;"},
+                                       {Tr(t::kWave) + " (*.wav,*.au)|*.wav;*.au|", "*.wav;*.au;"},
+                                       {Tr(t::kMp3) + " (*.mp3)|*.mp3|", "*.mp3;"},
+                                       {Tr(t::kWindowsMediaAudio) + " (*.wma)|*.wma|", "*.wma;"}});
 }
 
 void TLumigramCreator::BuildDialogSettings() {
@@ -128,8 +134,8 @@ void TLumigramCreator::BuildDialogSettings() {
   set(TDialogSetting::OpenSound, false, SoundFormatsFilter(), "", t::kSoundFolder);
   set(TDialogSetting::SaveSound, true, Tr(t::kMidi) + " (*.mid)|*.mid", "", t::kSoundFolder);
   set(TDialogSetting::OpenFrame, false,
-      Tr(t::kAllFrames) + "|*.frm;*.frs|" + Tr(t::kFrame) + " (*.frm)|*.frm|" +
-          Tr(t::kFrameStyle) + " (*.frs)|*.frs",
+      Tr(t::kAllFrames) + "|*.frm;*.frs|" + Tr(t::kFrame) + " (*.frm)|*.frm|" + Tr(t::kFrameStyle) +
+          " (*.frs)|*.frs",
       "", t::kFrameFolder);
   set(TDialogSetting::OpenFrameStyle, false, Tr(t::kFrameStyle) + " (*.frs)|*.frs", "",
       t::kFrameFolder);

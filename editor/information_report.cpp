@@ -1,11 +1,11 @@
 // The card information window: what the card holds, its name, the size its
 // file would have and whether it is saved.
 
+#include "editor/information_report.h"
 #include "card/links.h"
 #include "card/lumigram.h"
 #include "card/message_text.h"
 #include "editor/editor_texts.h"
-#include "editor/information_report.h"
 #include "editor/lumigram_creator.h"
 #include "lang/translate.h"
 #include "util/text.h"
@@ -67,10 +67,12 @@ TInfoReport TLumigramCreator::InformationReport() {
   if (card_->HasSound()) lines.push_back(Item(Tr(t::kType) + ": " + info.SoundType));
   lines.push_back(Heading(t::kFrame));
   lines.push_back(Item(YesNo(info.Frame.Size >= 1)));
-  if (info.Frame.Size >= 1) lines.push_back(Item(Tr(t::kWidth) + ": " + IntToText(info.Frame.Size)));
+  if (info.Frame.Size >= 1)
+    lines.push_back(Item(Tr(t::kWidth) + ": " + IntToText(info.Frame.Size)));
   lines.push_back(Heading(t::kLink));
   lines.push_back(Item(YesNo(!info.Link.empty())));
-  if (!info.Link.empty()) lines.push_back(Item(Tr(t::kAddress) + ": " + StripScheme(info.Link, false)));
+  if (!info.Link.empty())
+    lines.push_back(Item(Tr(t::kAddress) + ": " + StripScheme(info.Link, false)));
   lines.push_back(Heading(t::kMessage));
   lines.push_back(Item(YesNo(!info.Message.empty())));
   if (!info.Message.empty()) {
@@ -78,7 +80,8 @@ TInfoReport TLumigramCreator::InformationReport() {
     lines.push_back(Item(Tr(t::kLength) + ": " + FormatThousands(length) + " " + Tr(t::kBytes)));
   }
   lines.push_back(Heading(t::kGeneral));
-  lines.push_back(Item(Tr(t::kPassword) + " " + Tr(t::kProtected) + ": " + YesNo(info.Password > 0)));
+  lines.push_back(
+      Item(Tr(t::kPassword) + " " + Tr(t::kProtected) + ": " + YesNo(info.Password > 0)));
   lines.push_back(Item(Tr(t::kAuthorDetails) + ": " + YesNo(!info.Author.empty())));
   lines.push_back(Item(Tr(t::kCanEdit) + ": " + YesNo(info.CanEdit)));
   lines.push_back(Item(Tr(t::kCanPrint) + ": " + YesNo(info.CanPrint)));

@@ -82,7 +82,8 @@ void TLumigramCreator::ConnectCard() {
 // ---- The dispatcher ----------------------------------------------------------
 
 bool TLumigramCreator::Execute(int code, const std::string& argument) {
-  const TCommandRow* row = (code == 0 || code == INT_MIN) ? nullptr : FindCommand(code < 0 ? -code : code);
+  const TCommandRow* row =
+      (code == 0 || code == INT_MIN) ? nullptr : FindCommand(code < 0 ? -code : code);
   if (!row || (code > 0 && !row->Run)) {
     last_error_ = err::kIndexOutOfRange;
     return false;
@@ -90,7 +91,8 @@ bool TLumigramCreator::Execute(int code, const std::string& argument) {
   return RunCommandRow(*row, code, argument);
 }
 
-bool TLumigramCreator::RunCommandRow(const TCommandRow& row, int code, const std::string& argument) {
+bool TLumigramCreator::RunCommandRow(const TCommandRow& row, int code,
+                                     const std::string& argument) {
   try {
     if (code < 0) return !row.Query || row.Query(*this, argument);
     if (row.StartError) last_error_ = row.StartError;

@@ -14,9 +14,9 @@ namespace lumigram {
 // One load request: what to read, where to, and what was read.
 struct TImageInfoRec {
   std::string FileName;
-  TBitmap* Target = nullptr;     // must be given
-  int64_t IconBackground = -1;   // painted under an icon's transparent parts; -1 for none
-  int BitsPerPixel = 24;         // of the file as read
+  TBitmap* Target = nullptr;    // must be given
+  int64_t IconBackground = -1;  // painted under an icon's transparent parts; -1 for none
+  int BitsPerPixel = 24;        // of the file as read
   std::string ErrorText;
 };
 

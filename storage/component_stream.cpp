@@ -15,7 +15,9 @@ enum TValueTag : uint8_t {
   kLongString = 0x0C,
 };
 
-void WriteByte(TStream& stream, uint8_t byte) { stream.WriteBuffer(&byte, 1); }
+void WriteByte(TStream& stream, uint8_t byte) {
+  stream.WriteBuffer(&byte, 1);
+}
 
 void WriteLittleEndian(TStream& stream, uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) WriteByte(stream, uint8_t(value >> (8 * i)));
@@ -60,7 +62,9 @@ bool ReadExactly(TStream& stream, int64_t count, std::string& bytes) {
   return stream.Read(bytes.data(), count) == count;
 }
 
-bool ReadByte(TStream& stream, uint8_t& byte) { return stream.Read(&byte, 1) == 1; }
+bool ReadByte(TStream& stream, uint8_t& byte) {
+  return stream.Read(&byte, 1) == 1;
+}
 
 bool ReadLittleEndian(TStream& stream, int bytes, uint32_t& value) {
   uint8_t raw[4] = {};

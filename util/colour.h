@@ -15,7 +15,9 @@ inline constexpr TColor RGB(int red, int green, int blue) {
 }
 
 // Byte n of c, 0 the lowest.
-inline constexpr int ChannelOf(TColor c, int n) { return int((c >> (8 * n)) & 0xFF); }
+inline constexpr int ChannelOf(TColor c, int n) {
+  return int((c >> (8 * n)) & 0xFF);
+}
 int MaxChannel(TColor c);
 
 // Mode 0: the inverse colour. Mode 1: white for mid-bright colours (brightest

@@ -35,11 +35,10 @@ bool FolderExists(const std::string& path) {
 
 uint32_t DosDateTime(std::time_t when) {
   const std::tm local = os::LocalTime(when);
-  const uint32_t date =
-      uint32_t(std::max(local.tm_year - 80, 0) << 9) | uint32_t((local.tm_mon + 1) << 5) |
-      uint32_t(local.tm_mday);
-  const uint32_t time = uint32_t(local.tm_hour << 11) | uint32_t(local.tm_min << 5) |
-                        uint32_t(local.tm_sec / 2);
+  const uint32_t date = uint32_t(std::max(local.tm_year - 80, 0) << 9) |
+                        uint32_t((local.tm_mon + 1) << 5) | uint32_t(local.tm_mday);
+  const uint32_t time =
+      uint32_t(local.tm_hour << 11) | uint32_t(local.tm_min << 5) | uint32_t(local.tm_sec / 2);
   return (date << 16) | time;
 }
 

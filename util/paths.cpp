@@ -35,8 +35,10 @@ std::string UserDirFromFile(const std::string& file, const std::string& key,
     const size_t close = line.find('"', prefix.size());
     if (close == std::string::npos) continue;
     std::string value = line.substr(prefix.size(), close - prefix.size());
-    if (value.rfind("$HOME", 0) == 0) value = home + value.substr(std::min<size_t>(6, value.size()));
-    else if (value.empty() || value[0] != '/') continue;
+    if (value.rfind("$HOME", 0) == 0)
+      value = home + value.substr(std::min<size_t>(6, value.size()));
+    else if (value.empty() || value[0] != '/')
+      continue;
     return IncludeSlash(value);
   }
   return {};
@@ -92,11 +94,17 @@ std::string TPaths::UserDirectory(const std::string& name) const {
   return {};
 }
 
-std::string TPaths::DesktopFolder() const { return UserDirectory("DESKTOP"); }
+std::string TPaths::DesktopFolder() const {
+  return UserDirectory("DESKTOP");
+}
 
-std::string TPaths::StartMenuFolder() const { return WithSub(DataHome(), "applications"); }
+std::string TPaths::StartMenuFolder() const {
+  return WithSub(DataHome(), "applications");
+}
 
-std::string TPaths::FontsFolder() const { return WithSub(DataHome(), "fonts"); }
+std::string TPaths::FontsFolder() const {
+  return WithSub(DataHome(), "fonts");
+}
 
 std::string TPaths::MakerFolderNoCreate(const std::string& sub) const {
   return WithSub(WithSub(DataHome(), kMakerName), sub);

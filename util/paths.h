@@ -17,9 +17,9 @@ class TPaths {
   static TPaths& Shared();
 
   std::string HomeFolder() const;
-  std::string DataHome() const;     // $XDG_DATA_HOME or ~/.local/share/
-  std::string ConfigHome() const;   // $XDG_CONFIG_HOME or ~/.config/
-  std::string TempFolder() const;   // $TMPDIR or /tmp/
+  std::string DataHome() const;    // $XDG_DATA_HOME or ~/.local/share/
+  std::string ConfigHome() const;  // $XDG_CONFIG_HOME or ~/.config/
+  std::string TempFolder() const;  // $TMPDIR or /tmp/
 
   // A user directory of the XDG user-dirs file (DESKTOP, DOCUMENTS, ...), with
   // the defaults xdg-user-dirs uses when the file does not name it.

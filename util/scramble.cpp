@@ -9,7 +9,8 @@ namespace lumigram {
 namespace {
 
 constexpr std::string_view kFixedTextKey =
-    "%l`4)`KEf=Vt;&(;[]>x.U:?OL87&qZgGb|8VE:^j7m3mHrjobl3Qwv0y]FQFC!iMz7>2Ewq9lQygR.sn/ZIKiQW|:$W#:.B1";
+    "%l`4)`KEf=Vt;&(;[]>x.U:?OL87&qZgGb|8VE:^j7m3mHrjobl3Qwv0y]FQFC!iMz7>2Ewq9lQygR.sn/"
+    "ZIKiQW|:$W#:.B1";
 constexpr std::string_view kKeyAlphabet = "&^-]i`hhsb0fNF7ZL2t9+AEfTkeniJP%1XipG;9(kD5X`._Uyu%lZ";
 static_assert(kFixedTextKey.size() == 97);
 static_assert(kKeyAlphabet.size() == 53);
@@ -78,7 +79,11 @@ std::string RevealText(std::string_view hidden, THideVariant variant) {
   return safe ? ScrambleSub14(body, key) : ScrambleSub(body, key);
 }
 
-std::string_view FixedTextKey() { return kFixedTextKey; }
-std::string_view KeyAlphabet() { return kKeyAlphabet; }
+std::string_view FixedTextKey() {
+  return kFixedTextKey;
+}
+std::string_view KeyAlphabet() {
+  return kKeyAlphabet;
+}
 
 }  // namespace lumigram

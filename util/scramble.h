@@ -26,7 +26,7 @@ std::string HideText(std::string_view text, THideVariant variant);
 std::string RevealText(std::string_view hidden, THideVariant variant);
 
 // The program's fixed keys, exposed for the formats that carry keys.
-std::string_view FixedTextKey();    // 97 printable characters
-std::string_view KeyAlphabet();     // 53 printable characters
+std::string_view FixedTextKey();  // 97 printable characters
+std::string_view KeyAlphabet();   // 53 printable characters
 
 }  // namespace lumigram

@@ -8,9 +8,13 @@ namespace lumigram {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+char UpperChar(char c) {
+  return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
@@ -65,7 +69,9 @@ int32_t ReadNumber(std::string_view text) {
   return int32_t(negative ? 0u - value : value);
 }
 
-std::string IntToText(int64_t n) { return std::to_string(n); }
+std::string IntToText(int64_t n) {
+  return std::to_string(n);
+}
 
 std::string FormatThousands(int64_t n) {
   std::string digits = std::to_string(n < 0 ? -n : n);

@@ -34,8 +34,12 @@ std::string FormatDecimals(std::string_view number, std::string_view decimals);
 // to even; 0 when the text is not a number.
 int32_t TextToInt(std::string_view text);
 
-inline bool TextIsOne(std::string_view text) { return text == "1"; }
-inline std::string BoolToText(bool value) { return value ? "1" : "0"; }
+inline bool TextIsOne(std::string_view text) {
+  return text == "1";
+}
+inline std::string BoolToText(bool value) {
+  return value ? "1" : "0";
+}
 
 // Splits at the first 0 byte; false when there is none.
 bool SplitAtZero(std::string_view text, std::string& before, std::string& after);
@@ -48,8 +52,12 @@ std::string IncludeSlash(std::string path);
 // Removes everything from the last "." of the whole string, folders included.
 std::string StripExtension(std::string name);
 
-inline int32_t MaxInt(int32_t a, int32_t b) { return a > b ? a : b; }
-inline int32_t MinInt(int32_t a, int32_t b) { return a < b ? a : b; }
+inline int32_t MaxInt(int32_t a, int32_t b) {
+  return a > b ? a : b;
+}
+inline int32_t MinInt(int32_t a, int32_t b) {
+  return a < b ? a : b;
+}
 // Raises to low, then lowers to high, so high wins when low > high.
 inline int32_t Clamp(int32_t value, int32_t low, int32_t high) {
   if (value < low) value = low;

@@ -54,15 +54,13 @@ int main(int argc, char** argv) {
 
   TGstSoundOptions sound;
   sound.AudioSink = options.AudioSink;
-  TX11CardPlatform platform(app, [&app, sound] {
-    return std::make_unique<TGstSoundDevice>(app, sound);
-  });
+  TX11CardPlatform platform(
+      app, [&app, sound] { return std::make_unique<TGstSoundDevice>(app, sound); });
   if (!options.FirstPaintMark.empty())
     platform.SetFirstPaintHook([file = options.FirstPaintMark] { WriteFirstPaintMark(file); });
 
   TLumigram card(platform, TCardWindowKind::Standalone);
-  const std::string file =
-      options.CardFile.empty() ? platform.ProgramFile() : options.CardFile;
+  const std::string file = options.CardFile.empty() ? platform.ProgramFile() : options.CardFile;
   if (!card.LoadFromFile(file, kCardDataOffset + 1)) {
     // Also for whoever started it from a terminal or a script.
     std::fprintf(stderr, "lumigram-viewer: %s: %s\n", file.c_str(), card.LastError().c_str());

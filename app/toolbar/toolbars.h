@@ -141,8 +141,7 @@ class TToolbars {
  private:
   void SetHot(int slot);
   void UpdateHint(int slot);
-  void DrawSlot(const TToolbarSlot& slot, bool hot, int x, int y, int& separatorTracker,
-                int index);
+  void DrawSlot(const TToolbarSlot& slot, bool hot, int x, int y, int& separatorTracker, int index);
   void DrawGlyph(const TToolbarSlot& slot, bool lit, int x, int y);
   template <class Event, class... Args>
   void FireIgnoringErrors(const Event& event, Args&&... args);

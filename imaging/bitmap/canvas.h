@@ -6,8 +6,8 @@
 // the coordinates; empty or inverted rectangles draw nothing.
 
 #include "imaging/bitmap/bitmap.h"
-#include "util/geometry.h"
 #include "util/colour.h"
+#include "util/geometry.h"
 
 namespace lumigram {
 

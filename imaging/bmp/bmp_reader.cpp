@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "imaging/bmp/dib_format.h"
 #include "imaging/bitmap/le_bytes.h"
+#include "imaging/bmp/dib_format.h"
 #include "util/error_texts.h"
 #include "util/files.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <new>
 
-#include "imaging/bmp/icon_format.h"
 #include "imaging/bitmap/le_bytes.h"
+#include "imaging/bmp/icon_format.h"
 #include "util/error_texts.h"
 #include "util/files.h"
 

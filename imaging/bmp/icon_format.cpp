@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "imaging/bmp/dib_format.h"
 #include "imaging/bitmap/le_bytes.h"
+#include "imaging/bmp/dib_format.h"
 #include "util/error_texts.h"
 
 namespace lumigram::icon {

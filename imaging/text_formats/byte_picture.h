@@ -13,8 +13,8 @@
 
 #include "imaging/bitmap/bitmap.h"
 #include "imaging/bitmap/canvas.h"
-#include "util/geometry.h"
 #include "util/general_error.h"
+#include "util/geometry.h"
 #include "util/stream.h"
 
 namespace lumigram {

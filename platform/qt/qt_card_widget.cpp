@@ -27,8 +27,7 @@ bool ButtonOf(Qt::MouseButton qtButton, TMouseButton& button) {
 }
 
 Qt::WindowFlags FlagsOf(TCardWindowKind kind) {
-  return Qt::FramelessWindowHint |
-         (kind == TCardWindowKind::Embedded ? Qt::Tool : Qt::Window);
+  return Qt::FramelessWindowHint | (kind == TCardWindowKind::Embedded ? Qt::Tool : Qt::Window);
 }
 
 }  // namespace

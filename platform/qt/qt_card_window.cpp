@@ -22,7 +22,8 @@ TQtCardWindow::TQtCardWindow(TCardWindowKind kind, QWidget* owner)
     : widget_(new TQtCardWidget(kind, owner)) {
   // Like the viewer's window: a quarter in from the screen's corner, half its size.
   const TPoint screen = ScreenSize();
-  widget_->MoveTo({screen.X / 4, screen.Y / 4, std::max(1, screen.X / 2), std::max(1, screen.Y / 2)});
+  widget_->MoveTo(
+      {screen.X / 4, screen.Y / 4, std::max(1, screen.X / 2), std::max(1, screen.Y / 2)});
   widget_->setCursor(Qt::ArrowCursor);
   animation_.setSingleShot(true);
   QObject::connect(&animation_, &QTimer::timeout, [this] {

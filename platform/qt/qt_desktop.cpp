@@ -42,8 +42,7 @@ QRect PrintPlacement(QSize image, QRect page, int printerDpi) {
   if (size.width() > page.width() || size.height() > page.height())
     size = size.scaled(page.size(), Qt::KeepAspectRatio);
   size = size.expandedTo({1, 1});
-  return {page.left() + (page.width() - size.width()) / 2, page.top(), size.width(),
-          size.height()};
+  return {page.left() + (page.width() - size.width()) / 2, page.top(), size.width(), size.height()};
 }
 
 bool TQtCardDesktop::Print(const TBitmap& image, const std::string& title, std::string& error) {

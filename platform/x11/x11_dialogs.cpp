@@ -9,8 +9,8 @@
 #include "platform/x11/utf8.h"
 #include "platform/x11/x11_picture.h"
 #include "platform/x11/x11_properties.h"
-#include "util/screen_layout.h"
 #include "util/code_page.h"
+#include "util/screen_layout.h"
 
 namespace lumigram {
 

@@ -4,8 +4,8 @@
 
 #include "storage/box_carrier.h"
 #include "storage/box_item.h"
-#include "storage/zip_box.h"
 #include "storage/settings_file.h"
+#include "storage/zip_box.h"
 #include "tests/editor/editor_fixtures.h"
 #include "util/files.h"
 #include "util/paths.h"

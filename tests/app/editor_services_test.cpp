@@ -13,13 +13,13 @@
 #include <QTextEdit>
 
 #include "app/qt_editor_services.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_dialogs.h"
-#include "tests/platform/qt/ui_driver.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/font_mapping.h"
 #include "dialogs/info_window.h"
 #include "dialogs/text_window.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_dialogs.h"
+#include "tests/platform/qt/ui_driver.h"
 
 namespace lumigram {
 namespace {

@@ -42,7 +42,8 @@ class MenuTest : public ::testing::Test {
 
 TEST_F(MenuTest, TopMenusInOrderWithTheirCaptions) {
   std::vector<std::string> captions;
-  for (QAction* action : form_->menuBar()->actions()) captions.push_back(action->text().toStdString());
+  for (QAction* action : form_->menuBar()->actions())
+    captions.push_back(action->text().toStdString());
   EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Edit", "&Picture", "&Cursor", "&Sound",
                                                 "F&rame", "&Link", "&Message", "&Help"}));
 }
@@ -110,7 +111,8 @@ TEST_F(MenuTest, SizeSubmenuChecksThePresetOfTheFrameSize) {
   EXPECT_FALSE(Checked("Large4"));
   ASSERT_TRUE(Run(kSetFrameSize, "40"));
   Open("Size4");
-  for (const char* name : {"Border4", "Fine4", "Small4", "Medium4", "Large4", "ExtraLarge4", "Super4"}) {
+  for (const char* name :
+       {"Border4", "Fine4", "Small4", "Medium4", "Large4", "ExtraLarge4", "Super4"}) {
     EXPECT_FALSE(Checked(name)) << name;
     EXPECT_TRUE(Enabled(name)) << name;
   }

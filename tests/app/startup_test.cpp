@@ -32,11 +32,10 @@ class StartUpTest : public ::testing::Test {
   unsigned long Start(const std::vector<std::string>& arguments, const std::string& title) {
     std::vector<std::string> argv{LUMIGRAM_CREATOR};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    const std::map<std::string, std::string> environment{
-        {"HOME", home_.Path()},
-        {"XDG_CONFIG_HOME", home_ / "config"},
-        {"XDG_DATA_HOME", home_ / "data"},
-        {"QT_QPA_PLATFORM", "xcb"}};
+    const std::map<std::string, std::string> environment{{"HOME", home_.Path()},
+                                                         {"XDG_CONFIG_HOME", home_ / "config"},
+                                                         {"XDG_DATA_HOME", home_ / "data"},
+                                                         {"QT_QPA_PLATFORM", "xcb"}};
     if (!creator_.Start(argv, environment, home_ / "stderr")) return 0;
     const auto deadline = std::chrono::steady_clock::now() + 30s;
     while (std::chrono::steady_clock::now() < deadline) {
@@ -58,8 +57,10 @@ TEST_F(StartUpTest, ShowsTheMainWindowAndEndsCleanlyWhenClosed) {
   ASSERT_NE(window, 0u) << Errors();
   windows_->Close(window);
   EXPECT_EQ(creator_.Wait(20s), 0) << Errors();
-  EXPECT_TRUE(FileExistsNotFolder(home_ / "config/Kelvado Enterprises/Settings/Brimble Lumigram Creator.INI"));
-  EXPECT_TRUE(FileExistsNotFolder(home_ / "data/Kelvado Enterprises/Quillon/Brimble Lumigram Creator"));
+  EXPECT_TRUE(FileExistsNotFolder(
+      home_ / "config/Kelvado Enterprises/Settings/Brimble Lumigram Creator.INI"));
+  EXPECT_TRUE(
+      FileExistsNotFolder(home_ / "data/Kelvado Enterprises/Quillon/Brimble Lumigram Creator"));
 }
 
 TEST_F(StartUpTest, OpensTheCardNamedOnTheCommandLine) {

@@ -231,7 +231,8 @@ TEST(CardData, BodyLargerThanTheCapIsRefused) {
 TEST(CardData, FieldsInflateInPlaceWithTheFlatBodyRules) {
   std::vector<std::string> fields = TableFields();
   std::string sound;
-  for (int i = 0; i < 700000; ++i) sound += char((unsigned(i) * 7919u) >> 3);  // several append pieces
+  for (int i = 0; i < 700000; ++i)
+    sound += char((unsigned(i) * 7919u) >> 3);  // several append pieces
   fields[4] = sound;
   auto body = [&](int count) {
     std::string b;

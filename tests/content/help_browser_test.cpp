@@ -19,10 +19,14 @@ constexpr const char* kChromium = "/usr/bin/chromium";
 
 // Chromium as this test runs it: headless, offline, a throw-away profile.
 std::vector<std::string> Browser(const ScratchFolder& profile) {
-  return {"/usr/bin/timeout",        "120",
-          kChromium,                 "--headless",
-          "--no-sandbox",            "--disable-gpu",
-          "--no-first-run",          "--user-data-dir=" + profile.Path(),
+  return {"/usr/bin/timeout",
+          "120",
+          kChromium,
+          "--headless",
+          "--no-sandbox",
+          "--disable-gpu",
+          "--no-first-run",
+          "--user-data-dir=" + profile.Path(),
           "--host-resolver-rules=MAP * ~NOTFOUND",
           "--window-size=1024,768"};
 }

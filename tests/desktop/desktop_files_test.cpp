@@ -135,8 +135,8 @@ TEST(DesktopFiles, IconIsDrawnAtEverySizeWithAlphaAndAsScalableShapes) {
   const std::string svg = Read(std::string(LUMIGRAM_CONTENT_DIR) + "/icons/lumigram-creator.svg");
   EXPECT_NE(svg.find("viewBox=\"0 0 256 256\""), std::string::npos);
   EXPECT_GE(std::count(svg.begin(), svg.end(), 'Z'), 8);
-  EXPECT_EQ(Validate("/usr/bin/xmllint",
-                     {"--noout", std::string(LUMIGRAM_CONTENT_DIR) + "/icons/lumigram-creator.svg"}),
+  EXPECT_EQ(Validate("/usr/bin/xmllint", {"--noout", std::string(LUMIGRAM_CONTENT_DIR) +
+                                                         "/icons/lumigram-creator.svg"}),
             "");
 }
 

@@ -27,14 +27,14 @@ TEST(Install, StagingFolderHoldsTheProgramsAndTheDesktopFiles) {
     ASSERT_TRUE(FileExistsNotFolder(path));
     EXPECT_EQ(::access(path.c_str(), X_OK), 0);
   }
-  for (const char* file : {"share/applications/lumigram-creator.desktop",
-                           "share/applications/lumigram-viewer.desktop",
-                           "share/mime/packages/lumigram-card.xml",
-                           "share/metainfo/com.kelvado.LumigramCreator.metainfo.xml",
-                           "share/icons/hicolor/scalable/apps/lumigram-creator.svg",
-                           "share/icons/hicolor/48x48/apps/lumigram-creator.png",
-                           "share/icons/hicolor/128x128/apps/lumigram-creator.png",
-                           "share/icons/hicolor/256x256/apps/lumigram-creator.png"})
+  for (const char* file :
+       {"share/applications/lumigram-creator.desktop", "share/applications/lumigram-viewer.desktop",
+        "share/mime/packages/lumigram-card.xml",
+        "share/metainfo/com.kelvado.LumigramCreator.metainfo.xml",
+        "share/icons/hicolor/scalable/apps/lumigram-creator.svg",
+        "share/icons/hicolor/48x48/apps/lumigram-creator.png",
+        "share/icons/hicolor/128x128/apps/lumigram-creator.png",
+        "share/icons/hicolor/256x256/apps/lumigram-creator.png"})
     EXPECT_TRUE(FileExistsNotFolder(usr + file)) << file;
 
   // Nothing lands outside the prefix.

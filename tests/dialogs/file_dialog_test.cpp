@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QFileDialog>
 
+#include "dialogs/file_dialog.h"
+#include "dialogs/file_filter.h"
+#include "dialogs/picture_preview.h"
 #include "frames/frame_file.h"
 #include "imaging/bitmap/bitmap.h"
 #include "imaging/bmp/bmp_file.h"
@@ -13,9 +16,6 @@
 #include "tests/platform/qt/ui_driver.h"
 #include "tests/support/scratch_folder.h"
 #include "util/files.h"
-#include "dialogs/file_dialog.h"
-#include "dialogs/file_filter.h"
-#include "dialogs/picture_preview.h"
 
 namespace lumigram {
 namespace {
@@ -46,8 +46,8 @@ TEST(FileFilter, EntriesBecomeQtNameFiltersInOrder) {
   EXPECT_EQ(QtNameFilters(kPictureFilter),
             (QStringList{"All Pictures (*.bmp *.dib *.jpg)", "Bitmap (*.bmp)", "Jpeg (*.jpg)"}));
   EXPECT_EQ(QtNameFilters(kOpenMessage),
-            (QStringList{"All Messages (*.msg *.txt)", "Messages (*.msg)",
-                         "Text Documents (*.txt)", "All Files (*)"}));
+            (QStringList{"All Messages (*.msg *.txt)", "Messages (*.msg)", "Text Documents (*.txt)",
+                         "All Files (*)"}));
   // The name's own pattern text gives way to the patterns really matched.
   EXPECT_EQ(QtNameFilters("Midi (*.mid,*.midi,*.rmi)|*.mid;*.midi;*.rmi"),
             QStringList{"Midi (*.mid *.midi *.rmi)"});
@@ -76,8 +76,7 @@ TEST(FileFilter, SingleExtensionOnlyForOneConcretePattern) {
 }
 
 // Runs the dialog and lets act play the user once it shows.
-TFileDialogAnswer Drive(const TFileDialogRequest& request,
-                        std::function<void(QFileDialog&)> act) {
+TFileDialogAnswer Drive(const TFileDialogRequest& request, std::function<void(QFileDialog&)> act) {
   WhenReady([act] {
     QFileDialog* dialog = ActiveModal<QFileDialog>();
     if (!dialog) return false;

@@ -6,9 +6,9 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "tests/platform/qt/ui_driver.h"
 #include "dialogs/info_markup.h"
 #include "dialogs/info_window.h"
+#include "tests/platform/qt/ui_driver.h"
 
 namespace lumigram {
 namespace {
@@ -61,7 +61,8 @@ TEST(InfoWindow, RendersEachLineInItsStyle) {
   EXPECT_EQ(runs[2].Text, "Warning");
   EXPECT_EQ(runs[2].Colour, QColor(Qt::red));
   EXPECT_TRUE(runs[2].Bold);
-  const QTextCharFormat format = window.TextBox()->document()->begin().begin().fragment().charFormat();
+  const QTextCharFormat format =
+      window.TextBox()->document()->begin().begin().fragment().charFormat();
   EXPECT_EQ(format.fontFamilies().toStringList(), QStringList{"DejaVu Sans"});
   EXPECT_EQ(format.fontPointSize(), 9);
 

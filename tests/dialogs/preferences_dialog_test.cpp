@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tests/platform/qt/ui_driver.h"
 #include "dialogs/preferences_dialog.h"
+#include "tests/platform/qt/ui_driver.h"
 
 namespace lumigram {
 namespace {

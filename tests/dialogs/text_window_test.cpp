@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "tests/platform/qt/ui_driver.h"
 #include "dialogs/text_window.h"
+#include "tests/platform/qt/ui_driver.h"
 
 namespace lumigram {
 namespace {
@@ -69,8 +69,7 @@ TEST(TextWindow, LinesAreTheWrappedPiecesTheUserSees) {
   setup.Width = 220;
   setup.Height = 200;
   window.Setup(setup);
-  const std::string text =
-      "the quick brown fox jumps over the lazy dog and keeps running far away";
+  const std::string text = "the quick brown fox jumps over the lazy dog and keeps running far away";
   window.SetText(text);
   // Not shown yet: nothing is wrapped for anyone.
   EXPECT_EQ(window.Lines(), std::vector<std::string>{text});

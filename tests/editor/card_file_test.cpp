@@ -155,8 +155,8 @@ TEST(CardFile, OpeningSomethingThatIsNotACardGivesANewEmptyCard) {
     editor->BeginChange(kUndoLink);
     editor->SetSaved(true);
     EXPECT_FALSE(editor->Execute(kOpenCardFile, file));
-    EXPECT_EQ(editor->LastError(), file == text || file == shortFile ? "Unknown format"
-                                                                      : "File not found");
+    EXPECT_EQ(editor->LastError(),
+              file == text || file == shortFile ? "Unknown format" : "File not found");
     EXPECT_TRUE(editor.Info().Message.empty());
     EXPECT_TRUE(editor.Info().Picture.empty());
     EXPECT_EQ(editor.Info().Frame.Size, 52);

@@ -82,12 +82,30 @@ TEST(Information, ReportOfANewCard) {
   const std::string sizeLine = report.Lines[21];
   EXPECT_EQ(sizeLine.substr(0, 6), "<li>20");
   EXPECT_EQ(sizeLine.substr(sizeLine.size() - 16), " bytes (0.20" + sizeLine.substr(6, 1) + "Mb)");
-  const std::vector<std::string> expected = {
-      "f1Picture", "<li>No", "f1Cursor", "<li>No", "f1Sound", "<li>No", "f1Frame", "<li>Yes",
-      "<li>width: 52", "f1Link", "<li>No", "f1Message", "<li>No", "f1General",
-      "<li>Password Protected: No", "<li>Author Details: No", "<li>Can Edit: Yes",
-      "<li>Can Print: Yes", "f1Name", "<li>Untitled.exe", "f1Size", sizeLine, "f1Status",
-      "<li>Saved"};
+  const std::vector<std::string> expected = {"f1Picture",
+                                             "<li>No",
+                                             "f1Cursor",
+                                             "<li>No",
+                                             "f1Sound",
+                                             "<li>No",
+                                             "f1Frame",
+                                             "<li>Yes",
+                                             "<li>width: 52",
+                                             "f1Link",
+                                             "<li>No",
+                                             "f1Message",
+                                             "<li>No",
+                                             "f1General",
+                                             "<li>Password Protected: No",
+                                             "<li>Author Details: No",
+                                             "<li>Can Edit: Yes",
+                                             "<li>Can Print: Yes",
+                                             "f1Name",
+                                             "<li>Untitled.exe",
+                                             "f1Size",
+                                             sizeLine,
+                                             "f1Status",
+                                             "<li>Saved"};
   EXPECT_EQ(report.Lines, expected);
 }
 

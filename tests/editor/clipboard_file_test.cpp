@@ -12,8 +12,8 @@ namespace {
 
 TEST(ClipboardFiles, WriteReplacesAndReadReturnsTheBytes) {
   TEditorOnDouble editor;
-  EXPECT_EQ(editor->ClipboardFile("CUR"), TPaths::Shared().MakerFolder("Clipboard") +
-                                               "clipboard-object-CUR.CUR");
+  EXPECT_EQ(editor->ClipboardFile("CUR"),
+            TPaths::Shared().MakerFolder("Clipboard") + "clipboard-object-CUR.CUR");
   ASSERT_TRUE(editor->WriteClipboardFile("CUR", "first"));
   ASSERT_TRUE(editor->WriteClipboardFile("CUR", "second"));
   EXPECT_TRUE(editor->ClipboardFileExists("CUR"));

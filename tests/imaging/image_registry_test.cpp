@@ -45,7 +45,8 @@ TEST(ImageRegistry, AddReplacesInPlaceAndStopsAtCapacity) {
   EXPECT_EQ(formats.Add({".PNG", "PNG", nullptr, false}), 1);
   EXPECT_EQ(formats.Add({".BMP", "Other", nullptr, false}), 0);
   EXPECT_EQ(formats.Entry(0).Description, "Other");
-  for (int i = 2; i < 100; ++i) EXPECT_EQ(formats.Add({".X" + std::to_string(i), "", nullptr, false}), i);
+  for (int i = 2; i < 100; ++i)
+    EXPECT_EQ(formats.Add({".X" + std::to_string(i), "", nullptr, false}), i);
   EXPECT_EQ(formats.Add({".ONE", "one too many", nullptr, false}), -1);
   TImageInfoRec request;
   EXPECT_FALSE(formats.Run(0, request));  // no loader

@@ -7,7 +7,9 @@
 namespace lumigram {
 namespace {
 
-std::string Short(std::string_view text) { return char(text.size()) + std::string(text); }
+std::string Short(std::string_view text) {
+  return char(text.size()) + std::string(text);
+}
 
 // The start of a zip box item as the format lays it out, written byte by byte.
 std::string HandMadeBoxItem() {
@@ -53,7 +55,9 @@ TEST(ComponentStream, IntegersTakeTheSmallestTagAndKeepTheirSign) {
     TComponentRecord record{"T", "", {TStreamedProperty::OfInteger("v", value)}};
     const std::string bytes = ComponentToBytes(record);
     const size_t valueBytes = bytes.size() - (4 + 2 + 1 + 2 + 1 + 2);
-    EXPECT_EQ(valueBytes, value >= -128 && value <= 127 ? 1u : value >= -32768 && value <= 32767 ? 2u : 4u);
+    EXPECT_EQ(valueBytes, value >= -128 && value <= 127       ? 1u
+                          : value >= -32768 && value <= 32767 ? 2u
+                                                              : 4u);
     TMemoryStream stream(bytes);
     TComponentRecord back;
     ASSERT_TRUE(ReadComponent(stream, back));
@@ -73,7 +77,8 @@ TEST(ComponentStream, RefusesDamagedRecords) {
   EXPECT_FALSE(reads(good, "TLanguage"));
   for (size_t cut = 0; cut < good.size(); cut += 7) EXPECT_FALSE(reads(good.substr(0, cut)));
   // A long string claiming 2 GB in a short stream fails without allocating it.
-  std::string forged = "TPF0" + Short("T") + Short("") + Short("pD") + "\x0C" + IntToBytes4(0x7FFFFFFF) + "abc";
+  std::string forged =
+      "TPF0" + Short("T") + Short("") + Short("pD") + "\x0C" + IntToBytes4(0x7FFFFFFF) + "abc";
   EXPECT_FALSE(reads(forged));
   forged = "TPF0" + Short("T") + Short("") + Short("pD") + "\x0C" + IntToBytes4(-5) + "abc";
   EXPECT_FALSE(reads(forged));

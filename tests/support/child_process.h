@@ -3,8 +3,8 @@
 // file, and waits for it with a deadline: for tests and benchmarks that run
 // the viewer.
 
-#include <signal.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,8 +44,8 @@ class TChildProcess {
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    ::posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(),
-                                       O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                       0600);
     const int failed = ::posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), envs.data());
     ::posix_spawn_file_actions_destroy(&actions);
     if (failed) pid_ = 0;

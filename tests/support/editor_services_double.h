@@ -29,7 +29,8 @@ class TRecordingTextWindow : public TEditorTextWindow {
     size_t start = 0;
     for (;;) {
       const size_t end = Content.find("\r\n", start);
-      lines.push_back(Content.substr(start, end == std::string::npos ? std::string::npos : end - start));
+      lines.push_back(
+          Content.substr(start, end == std::string::npos ? std::string::npos : end - start));
       if (end == std::string::npos) return lines;
       start = end + 2;
     }

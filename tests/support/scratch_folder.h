@@ -10,7 +10,8 @@ namespace lumigram::testing {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumigram-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "lumigram-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) std::abort();
     path_ = pattern + "/";
   }

@@ -63,7 +63,6 @@ class TXvfb {
   pid_t pid_ = 0;
 };
 
-
 // Points DISPLAY at a private server (LUMIGRAM_TEST_DISPLAY names one to use
 // instead). False when none could be started. The first call's screen size
 // holds for the process.

@@ -19,7 +19,6 @@
 namespace lumigram::testing {
 namespace {
 
-
 class CardCommand : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -46,30 +45,30 @@ class CardCommand : public ::testing::Test {
 
 TEST_F(CardCommand, MakeThenInfoListsEveryField) {
   const TProgramRun made = Run({"make",
-                         "--picture",
-                         folder / "pic.bmp",
-                         "--sound",
-                         folder / "tone.wav",
-                         "--link",
-                         "me@example.com",
-                         "--message",
-                         "Gr\xC3\xBC\xC3\x9F"
-                         "e\nzwei",
-                         "--font",
-                         "DejaVu Sans",
-                         "--font-style",
-                         "bu",
-                         "--halign",
-                         "right",
-                         "--flash",
-                         "--password",
-                         "",
-                         "--author",
-                         "Ann",
-                         "--no-print",
-                         "--data-only",
-                         "--out",
-                         folder / "card.dat"});
+                                "--picture",
+                                folder / "pic.bmp",
+                                "--sound",
+                                folder / "tone.wav",
+                                "--link",
+                                "me@example.com",
+                                "--message",
+                                "Gr\xC3\xBC\xC3\x9F"
+                                "e\nzwei",
+                                "--font",
+                                "DejaVu Sans",
+                                "--font-style",
+                                "bu",
+                                "--halign",
+                                "right",
+                                "--flash",
+                                "--password",
+                                "",
+                                "--author",
+                                "Ann",
+                                "--no-print",
+                                "--data-only",
+                                "--out",
+                                folder / "card.dat"});
   ASSERT_EQ(made.Status, 0) << made.Err;
   const TProgramRun info = Run({"info", folder / "card.dat"});
   ASSERT_EQ(info.Status, 0) << info.Err;
@@ -101,8 +100,8 @@ TEST_F(CardCommand, CardFileFromAViewerProgram) {
                                 error, true));
   // A companion with no viewer beside it asks for one.
   ASSERT_TRUE(CopyFileChecked(LUMIGRAM_CLI, folder / "lumigram", error)) << error;
-  const TProgramRun missing = RunProgram(
-      {folder / "lumigram", "card", "make", "--picture", folder / "pic.bmp", "--out", folder / "a"});
+  const TProgramRun missing = RunProgram({folder / "lumigram", "card", "make", "--picture",
+                                          folder / "pic.bmp", "--out", folder / "a"});
   EXPECT_EQ(missing.Status, 1);
   EXPECT_NE(missing.Err.find("--data-only"), std::string::npos) << missing.Err;
   EXPECT_FALSE(FileExistsNotFolder(folder / "a"));
@@ -114,8 +113,8 @@ TEST_F(CardCommand, CardFileFromAViewerProgram) {
   ASSERT_TRUE(ReadFileToString(LUMIGRAM_VIEWER, viewer, error)) << error;
   EXPECT_EQ(Read(folder / "c").substr(0, viewer.size()), viewer);
 
-  const TProgramRun made = Run({"make", "--picture", folder / "pic.bmp", "--viewer", folder / "viewer",
-                         "--out", folder / "card"});
+  const TProgramRun made = Run({"make", "--picture", folder / "pic.bmp", "--viewer",
+                                folder / "viewer", "--out", folder / "card"});
   ASSERT_EQ(made.Status, 0) << made.Err;
   const std::string file = Read(folder / "card");
   ASSERT_GT(file.size(), size_t(kCardDataOffset));
@@ -177,8 +176,8 @@ TEST_F(CardCommand, BadInputFailsWithTheErrorText) {
                  "--out", folder / "x"})
                 .Status,
             2);
-  const TProgramRun badSound = Run({"make", "--picture", folder / "pic.bmp", "--sound", folder / "pic.bmp",
-                             "--data-only", "--out", folder / "x"});
+  const TProgramRun badSound = Run({"make", "--picture", folder / "pic.bmp", "--sound",
+                                    folder / "pic.bmp", "--data-only", "--out", folder / "x"});
   EXPECT_EQ(badSound.Status, 1);
   EXPECT_NE(badSound.Err.find("Unknown format"), std::string::npos);
 }

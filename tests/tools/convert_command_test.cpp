@@ -38,8 +38,8 @@ class ConvertCommand : public ::testing::Test {
 };
 
 TEST_F(ConvertCommand, WritesEveryFormatByExtension) {
-  for (const char* name : {"out.omi", "out.tep", "out.ppm", "out.pgm", "out.pbm", "out.xbm",
-                           "out.bmp"}) {
+  for (const char* name :
+       {"out.omi", "out.tep", "out.ppm", "out.pgm", "out.pbm", "out.xbm", "out.bmp"}) {
     const auto run = RunProgram({LUMIGRAM_CLI, "convert", folder_ / "in.bmp", folder_ / name});
     ASSERT_EQ(run.Status, 0) << name << ": " << run.Err;
     EXPECT_EQ(Load(folder_ / name), picture_) << name;
@@ -59,8 +59,8 @@ TEST_F(ConvertCommand, ReportsBadInputAndOptions) {
   run = RunProgram({LUMIGRAM_CLI, "convert", folder_ / "in.bmp", folder_ / "o.gif"});
   EXPECT_EQ(run.Status, 1);
   EXPECT_NE(run.Err.find("Unsupported format"), std::string::npos);
-  run = RunProgram(
-      {LUMIGRAM_CLI, "convert", folder_ / "in.bmp", folder_ / "o.tep", "--depth", "9"});
+  run =
+      RunProgram({LUMIGRAM_CLI, "convert", folder_ / "in.bmp", folder_ / "o.tep", "--depth", "9"});
   EXPECT_EQ(run.Status, 2);
   run = RunProgram({LUMIGRAM_CLI, "convert", folder_ / "in.bmp"});
   EXPECT_EQ(run.Status, 2);

@@ -67,7 +67,11 @@ TEST_F(LanguageTool, SetGermanMakesTheMenusGermanAndEnglishMakesThemEnglishAgain
   EXPECT_EQ(TLanguage::Shared().LanguageName(), "Deutsch");
 
   // By the name the language calls itself, its ASCII letters in any case.
-  ASSERT_EQ(Tool({"--set", "FRAN\xC3\xA7" "AIS"}).Status, 0);
+  ASSERT_EQ(Tool({"--set",
+                  "FRAN\xC3\xA7"
+                  "AIS"})
+                .Status,
+            0);
   ReloadSharedLanguages();
   EXPECT_EQ(Translate("&File"), "&Fichier");
 
@@ -129,12 +133,12 @@ TEST_F(LanguageTool, FilesFromElsewhereAreNoBuiltInLanguage) {
   const std::string folder = Folder();
   std::string error;
   // Only one of the pair.
-  ASSERT_TRUE(WriteStringToFile(folder + TLiteLanguage::kFileName,
-                                std::string(languages[2].Light), error));
+  ASSERT_TRUE(
+      WriteStringToFile(folder + TLiteLanguage::kFileName, std::string(languages[2].Light), error));
   EXPECT_EQ(InstalledLanguageKey(languages, folder), "");
   // A pair mixed from two languages.
-  ASSERT_TRUE(WriteStringToFile(folder + TLanguage::kFileName, std::string(languages[1].Main),
-                                error));
+  ASSERT_TRUE(
+      WriteStringToFile(folder + TLanguage::kFileName, std::string(languages[1].Main), error));
   EXPECT_EQ(InstalledLanguageKey(languages, folder), "");
   // Installing over them puts a whole pair in place.
   ASSERT_TRUE(InstallLanguage(languages[3], folder, error)) << error;

@@ -81,10 +81,19 @@ namespace {
 
 TEST(CodePage, DisplayTextKeepsUtf8AndReadsTheRestAsWestern) {
   EXPECT_EQ(DisplayUtf8("&File"), "&File");
-  EXPECT_EQ(DisplayUtf8("R\xC3\xBC" "ckg\xC3\xA4ngig"), "R\xC3\xBC" "ckg\xC3\xA4ngig");
+  EXPECT_EQ(DisplayUtf8("R\xC3\xBC"
+                        "ckg\xC3\xA4ngig"),
+            "R\xC3\xBC"
+            "ckg\xC3\xA4ngig");
   // A German translation as its language file holds it.
-  EXPECT_EQ(DisplayUtf8("\xD6" "ffnen"), "\xC3\x96" "ffnen");
-  EXPECT_EQ(DisplayUtf8("Gr\xFC\xDF" "e \x80"), "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC");
+  EXPECT_EQ(DisplayUtf8("\xD6"
+                        "ffnen"),
+            "\xC3\x96"
+            "ffnen");
+  EXPECT_EQ(DisplayUtf8("Gr\xFC\xDF"
+                        "e \x80"),
+            "Gr\xC3\xBC\xC3\x9F"
+            "e \xE2\x82\xAC");
   for (const char* broken : {"\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
                              "\x80", "\xF8\x88\x80\x80\x80"})
     EXPECT_FALSE(IsValidUtf8(broken)) << broken;

@@ -16,7 +16,7 @@ using testing::ScopedEnvironment;
 using testing::ScratchFolder;
 
 mode_t ModeOf(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   ::stat(path.c_str(), &info);
   return info.st_mode & 07777;
 }

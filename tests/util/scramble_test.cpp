@@ -62,7 +62,10 @@ TEST(HideText, TextVariantIsSafeInsideQuotes) {
 TEST(RevealText, DamagedInputGivesEmptyText) {
   EXPECT_EQ(RevealText("", THideVariant::Binary), "");
   EXPECT_EQ(RevealText("\x05", THideVariant::Binary), "");
-  EXPECT_EQ(RevealText("\x30" "abc", THideVariant::Binary), "");  // key of 34 in 3 bytes
+  EXPECT_EQ(RevealText("\x30"
+                       "abc",
+                       THideVariant::Binary),
+            "");  // key of 34 in 3 bytes
 }
 
 TEST(FixedKeys, HaveTheirLengthsAndArePrintable) {

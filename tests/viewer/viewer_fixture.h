@@ -16,19 +16,19 @@
 
 #include "card/headless_card_platform.h"
 #include "card/lumigram.h"
+#include "tests/support/child_process.h"
 #include "tests/support/picture_bytes.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/child_process.h"
 #include "util/fields.h"
 #include "util/files.h"
 
 // Last: Xlib defines names such as None and Bool as macros.
-#include "tests/platform/x11/x11_fixture.h"
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include "tests/platform/x11/x11_fixture.h"
 
 namespace lumigram::testing {
 
@@ -110,13 +110,12 @@ class ViewerTest : public ::testing::Test {
   }
 
   void Start(std::vector<std::string> argv) {
-    const std::map<std::string, std::string> environment = {
-        {"HOME", home_.Path()},
-        {"XDG_DATA_HOME", home_ / "data"},
-        {"XDG_CONFIG_HOME", home_ / "config"},
-        {"XDG_CACHE_HOME", home_ / "cache"},
-        {"XDG_RUNTIME_DIR", home_ / "runtime"},
-        {"XDG_DESKTOP_DIR", home_ / "desktop"}};
+    const std::map<std::string, std::string> environment = {{"HOME", home_.Path()},
+                                                            {"XDG_DATA_HOME", home_ / "data"},
+                                                            {"XDG_CONFIG_HOME", home_ / "config"},
+                                                            {"XDG_CACHE_HOME", home_ / "cache"},
+                                                            {"XDG_RUNTIME_DIR", home_ / "runtime"},
+                                                            {"XDG_DESKTOP_DIR", home_ / "desktop"}};
     ASSERT_TRUE(viewer_.Start(std::move(argv), environment, home_ / "stderr"));
   }
 
@@ -187,9 +186,9 @@ class ViewerTest : public ::testing::Test {
     for (int y = 0; y < attributes.height; ++y)
       for (int x = 0; x < attributes.width; ++x) {
         const unsigned long pixel = XGetPixel(image, x, y);
-        grabbed.SetPixel(x, y, RGB(int((pixel & image->red_mask) >> 16),
-                                   int((pixel & image->green_mask) >> 8),
-                                   int(pixel & image->blue_mask)));
+        grabbed.SetPixel(x, y,
+                         RGB(int((pixel & image->red_mask) >> 16),
+                             int((pixel & image->green_mask) >> 8), int(pixel & image->blue_mask)));
       }
     XDestroyImage(image);
     return grabbed;

@@ -21,21 +21,21 @@ TContour RoundedRect(double left, double top, double right, double bottom, doubl
   for (const auto& corner : corners)
     for (int i = 0; i <= kSteps; ++i) {
       const double angle = (corner[2] + 90.0 * i / kSteps) * std::numbers::pi / 180;
-      points.push_back({corner[0] + radius * std::cos(angle), corner[1] + radius * std::sin(angle)});
+      points.push_back(
+          {corner[0] + radius * std::cos(angle), corner[1] + radius * std::sin(angle)});
     }
   return points;
 }
 
 // A hill: a wave across the picture from left to right, closed along the
 // bottom edge.
-TContour Hill(double left, double right, double bottom, double base, double height,
-              double phase) {
+TContour Hill(double left, double right, double bottom, double base, double height, double phase) {
   TContour points;
   constexpr int kSteps = 48;
   for (int i = 0; i <= kSteps; ++i) {
     const double t = double(i) / kSteps;
-    points.push_back({left + (right - left) * t,
-                      base - height * std::sin(std::numbers::pi * (t + phase))});
+    points.push_back(
+        {left + (right - left) * t, base - height * std::sin(std::numbers::pi * (t + phase))});
   }
   points.push_back({right, bottom});
   points.push_back({left, bottom});
@@ -54,11 +54,11 @@ std::string Hex(TColor colour) {
 std::vector<TIconShape> AppIconShapes() {
   const double inLeft = 58, inTop = 58, inRight = 198, inBottom = 198;
   return {
-      {RoundedRect(12, 12, 244, 244, 28), RGB(0x8A, 0x5A, 0x1E)},       // frame shadow edge
-      {RoundedRect(18, 18, 238, 238, 24), RGB(0xD9, 0xA4, 0x41)},       // gilded frame
-      {RoundedRect(40, 40, 216, 216, 6), RGB(0xF6, 0xEE, 0xDA)},        // mat
+      {RoundedRect(12, 12, 244, 244, 28), RGB(0x8A, 0x5A, 0x1E)},  // frame shadow edge
+      {RoundedRect(18, 18, 238, 238, 24), RGB(0xD9, 0xA4, 0x41)},  // gilded frame
+      {RoundedRect(40, 40, 216, 216, 6), RGB(0xF6, 0xEE, 0xDA)},   // mat
       {RoundedRect(inLeft, inTop, inRight, inBottom, 2), RGB(0x74, 0xC2, 0xF0)},  // sky
-      {EllipseContour(156, 100, 22, 22), RGB(0xFF, 0xD3, 0x3F)},       // sun
+      {EllipseContour(156, 100, 22, 22), RGB(0xFF, 0xD3, 0x3F)},                  // sun
       {Hill(inLeft, inRight, inBottom, 168, 34, 0.15), RGB(0x8C, 0xCF, 0x7E)},
       {Hill(inLeft, inRight, inBottom, 186, 22, 0.75), RGB(0x3E, 0x9B, 0x4F)},
       {HeartContour(100, 108, 46), RGB(0xE0, 0x3A, 0x5A)},
@@ -103,8 +103,7 @@ std::string AppIconPng(const std::vector<TIconShape>& shapes, int side) {
   if (!png_image_write_to_memory(&image, nullptr, &size, 0, picture.Pixels.data(), 0, nullptr))
     return {};
   std::string bytes(size, '\0');
-  if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, picture.Pixels.data(), 0,
-                                 nullptr))
+  if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, picture.Pixels.data(), 0, nullptr))
     return {};
   bytes.resize(size);
   return bytes;

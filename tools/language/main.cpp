@@ -35,8 +35,8 @@ int List(const std::vector<TBuiltInLanguage>& languages) {
 int Set(const std::vector<TBuiltInLanguage>& languages, std::string_view name) {
   const TBuiltInLanguage* language = FindLanguage(languages, name);
   if (!language) {
-    std::fprintf(stderr, "lumigram-language: no language \"%.*s\" (see --list)\n",
-                 int(name.size()), name.data());
+    std::fprintf(stderr, "lumigram-language: no language \"%.*s\" (see --list)\n", int(name.size()),
+                 name.data());
     return 2;
   }
   std::string error;

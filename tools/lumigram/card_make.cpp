@@ -12,8 +12,8 @@
 #include "imaging/jpeg/jpeg_reader.h"
 #include "imaging/jpeg/optimised_image.h"
 #include "tools/lumigram/arguments.h"
-#include "tools/lumigram/colour_option.h"
 #include "tools/lumigram/card_command.h"
+#include "tools/lumigram/colour_option.h"
 #include "tools/lumigram/command.h"
 #include "util/code_page.h"
 #include "util/error_texts.h"
@@ -144,7 +144,8 @@ int RunCardMake(const std::vector<std::string>& args) {
   if (arguments.Has("sound") && !card.SetSoundFromFile(arguments.Option("sound")))
     return Fail(arguments.Option("sound") + ": " + card.LastError());
   if (arguments.Has("link")) info.Link = CompleteLink(arguments.Option("link"));
-  if (arguments.Has("link-color") && !ReadColourOption(arguments.Option("link-color"), info.LinkColor))
+  if (arguments.Has("link-color") &&
+      !ReadColourOption(arguments.Option("link-color"), info.LinkColor))
     return UsageError(kCardCommandName, "--link-color takes a decimal colour or #RRGGBB");
 
   // The message file first: the font options then change its font.
@@ -176,7 +177,8 @@ int RunCardMake(const std::vector<std::string>& args) {
       return UsageError(kCardCommandName, "--font-size takes 1 to 1000 points");
     info.Font.SetSize(int(number));
   }
-  if (arguments.Has("font-color") && !ReadColourOption(arguments.Option("font-color"), info.Font.Color))
+  if (arguments.Has("font-color") &&
+      !ReadColourOption(arguments.Option("font-color"), info.Font.Color))
     return UsageError(kCardCommandName, "--font-color takes a decimal colour or #RRGGBB");
   if (arguments.Has("font-style")) {
     const std::string style = LowerAscii(arguments.Option("font-style"));

@@ -15,7 +15,7 @@ inline constexpr int kExitUsage = 2;
 
 struct TCommand {
   const char* Name;
-  const char* Usage;  // the lines `lumigram --help` shows for it
+  const char* Usage;                                 // the lines `lumigram --help` shows for it
   int (*Run)(const std::vector<std::string>& args);  // args after the name
 };
 

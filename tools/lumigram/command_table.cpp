@@ -11,11 +11,7 @@ extern const TCommand kCardCommand;
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> table = {
-      kConvertCommand,
-      kLangCommand,
-      kZipBoxCommand,
-      kFrameCommand,
-      kCardCommand,
+      kConvertCommand, kLangCommand, kZipBoxCommand, kFrameCommand, kCardCommand,
   };
   return table;
 }

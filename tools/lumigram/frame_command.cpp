@@ -4,8 +4,8 @@
 #include <string>
 
 #include "frames/frame_painter.h"
-#include "imaging/bmp/bmp_file.h"
 #include "imaging/bitmap/canvas.h"
+#include "imaging/bmp/bmp_file.h"
 #include "tools/lumigram/arguments.h"
 #include "tools/lumigram/colour_option.h"
 #include "tools/lumigram/command.h"

@@ -4,12 +4,12 @@
 
 #include <iostream>
 
-#include "util/code_page.h"
 #include "lang/language.h"
 #include "lang/language_writer.h"
 #include "lang/lite_language.h"
 #include "tools/lumigram/arguments.h"
 #include "tools/lumigram/command.h"
+#include "util/code_page.h"
 #include "util/files.h"
 #include "util/text.h"
 

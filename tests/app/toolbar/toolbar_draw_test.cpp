@@ -112,10 +112,10 @@ TEST_F(ToolbarDrawTest, GlyphStopsShortOfTheRightEdge) {
 TEST_F(ToolbarDrawTest, SeparatorDrawsOneLineOnlyAfterAButton) {
   Toolbar.RemoveButtons(-1, -1);
   const std::string glyph = SpotGlyph();
-  Toolbar.AddButton({}, 5, nullptr, {});    // 0: at the start, no line
+  Toolbar.AddButton({}, 5, nullptr, {});      // 0: at the start, no line
   Toolbar.AddButton("a", 0, nullptr, glyph);  // 1
-  Toolbar.AddButton({}, 5, nullptr, {});    // 2: line
-  Toolbar.AddButton({}, 5, nullptr, {});    // 3: right after another, no line
+  Toolbar.AddButton({}, 5, nullptr, {});      // 2: line
+  Toolbar.AddButton({}, 5, nullptr, {});      // 3: right after another, no line
   Toolbar.AddButton("b", 0, nullptr, glyph);  // 4
   const TBitmap& image = Toolbar.Image();
   const TColor shadow = Toolbar.ShadowColor();

@@ -22,9 +22,7 @@ class TToolbarHostDouble : public TToolbarHost {
     at = Pointer;
     return PointerKnown;
   }
-  TPoint ClientToScreen(TPoint at) const override {
-    return {at.X + Origin.X, at.Y + Origin.Y};
-  }
+  TPoint ClientToScreen(TPoint at) const override { return {at.X + Origin.X, at.Y + Origin.Y}; }
   void SetHeight(int height) override { HeightSet = height; }
   void ShowBevels(bool top, bool bottom) override {
     TopBevel = top;

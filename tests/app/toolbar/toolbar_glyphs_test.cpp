@@ -12,10 +12,10 @@ namespace lumigram::testing {
 namespace {
 
 const char* const* const kAll[] = {
-    &kGlyphNew,     &kGlyphOpen,      &kGlyphSaveAs,     &kGlyphPrint,     &kGlyphUndo,
-    &kGlyphCenter,  &kGlyphPicture,   &kGlyphCursor,     &kGlyphSound,     &kGlyphFrame,
-    &kGlyphMessage, &kGlyphStop,      &kGlyphPlay,       &kGlyphVolume,    &kGlyphFrameSize,
-    &kGlyphFrameColor, &kGlyphLink,   &kGlyphLinkColor,  &kGlyphText,      &kGlyphTextColor,
+    &kGlyphNew,         &kGlyphOpen,    &kGlyphSaveAs,    &kGlyphPrint,  &kGlyphUndo,
+    &kGlyphCenter,      &kGlyphPicture, &kGlyphCursor,    &kGlyphSound,  &kGlyphFrame,
+    &kGlyphMessage,     &kGlyphStop,    &kGlyphPlay,      &kGlyphVolume, &kGlyphFrameSize,
+    &kGlyphFrameColor,  &kGlyphLink,    &kGlyphLinkColor, &kGlyphText,   &kGlyphTextColor,
     &kGlyphInformation, &kGlyphHelp,
 };
 

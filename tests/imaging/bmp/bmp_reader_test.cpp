@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "imaging/bmp/bmp_file.h"
 #include "imaging/bitmap/le_bytes.h"
-#include "tests/imaging/pixel_map.h"
+#include "imaging/bmp/bmp_file.h"
 #include "tests/imaging/bmp/windows_fixtures.h"
+#include "tests/imaging/pixel_map.h"
 #include "util/error_texts.h"
 
 namespace lumigram {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/scratch_folder.h"
 #include "imaging/bmp/bmp_file.h"
 #include "imaging/jpeg/jpeg_writer.h"
 #include "imaging/jpeg/omi_search.h"
-#include "tests/imaging/pixel_map.h"
 #include "storage/pack_string.h"
+#include "tests/imaging/pixel_map.h"
+#include "tests/support/scratch_folder.h"
 #include "util/error_texts.h"
 #include "util/fields.h"
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/scratch_folder.h"
 #include "tests/imaging/pixel_map.h"
 #include "tests/imaging/text_formats/text_format_fixtures.h"
+#include "tests/support/scratch_folder.h"
 
 namespace lumigram {
 namespace {

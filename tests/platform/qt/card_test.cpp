@@ -42,8 +42,8 @@ void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoin
   const TBitmap& composite = card.Composite();
   if (shown.size() != QSize(composite.Width(), composite.Height()))
     return ::testing::AssertionFailure()
-           << "window " << shown.width() << "x" << shown.height() << ", image "
-           << composite.Width() << "x" << composite.Height();
+           << "window " << shown.width() << "x" << shown.height() << ", image " << composite.Width()
+           << "x" << composite.Height();
   for (int y = 0; y < composite.Height(); ++y)
     for (int x = 0; x < composite.Width(); ++x)
       if (ColourOfRgb(shown.pixel(x, y)) != composite.GetPixel(x, y))
@@ -55,8 +55,8 @@ class QtCardTest : public ::testing::Test {
  protected:
   // As the creator makes its card.
   std::unique_ptr<TLumigram> MakeEmbeddedCard() {
-    auto card = std::make_unique<TLumigram>(platform_, TCardWindowKind::Embedded,
-                                            [this] { return now_; });
+    auto card =
+        std::make_unique<TLumigram>(platform_, TCardWindowKind::Embedded, [this] { return now_; });
     card->ExitOnClose = false;
     card->CentreAndShow();
     return card;
@@ -171,8 +171,16 @@ TEST_F(QtCardTest, ARightClickOpensTheCardMenuWithTheCreatorsStatesAtThePointer)
   SendMouse(widget, QEvent::MouseButtonPress, Qt::RightButton, at);
   SendMouse(widget, QEvent::MouseButtonRelease, Qt::RightButton, at);  // returns once closed
 
-  const QStringList expected = {"&Play", "&Stop", "-", "&Edit", "P&rint", "&About...",
-                                "Sen&d To Desktop", "Send To Start &Button", "-", "E&xit"};
+  const QStringList expected = {"&Play",
+                                "&Stop",
+                                "-",
+                                "&Edit",
+                                "P&rint",
+                                "&About...",
+                                "Sen&d To Desktop",
+                                "Send To Start &Button",
+                                "-",
+                                "E&xit"};
   EXPECT_EQ(captions, expected);
   // In the creator only About (and Print, which Qt can always do) work here.
   const QList<bool> expectedEnabled = {false, false, false, true, true, false, false, false};

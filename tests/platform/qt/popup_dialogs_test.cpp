@@ -22,9 +22,9 @@ using testing::ActivePopup;
 using testing::WhenReady;
 
 const std::vector<TPopupItem> kItems = {
-    {10, "&Play", true, false},  {11, "&Stop", false, false}, {12, "-", true, false},
-    {15, "&About...", true, false}, {16, "Send To &Desktop", false, true},
-    {18, "-", true, false},      {19, "E&xit", true, false},
+    {10, "&Play", true, false},     {11, "&Stop", false, false},           {12, "-", true, false},
+    {15, "&About...", true, false}, {16, "Send To &Desktop", false, true}, {18, "-", true, false},
+    {19, "E&xit", true, false},
 };
 
 // Opens the menu and plays keys on it once it shows; answers what Track did.
@@ -62,15 +62,15 @@ TEST(QtPopupTest, BuildsTheRowsAsGivenAtThePosition) {
     return true;
   });
   EXPECT_EQ(popup.Track(kItems, 120, 90), -1);  // dismissed
-  EXPECT_EQ(texts, QStringList({"&Play", "&Stop", "-", "&About...", "Send To &Desktop", "-",
-                                "E&xit"}));
+  EXPECT_EQ(texts,
+            QStringList({"&Play", "&Stop", "-", "&About...", "Send To &Desktop", "-", "E&xit"}));
   EXPECT_EQ(enabled, QList<bool>({true, false, true, false, true}));
   EXPECT_EQ(checked, QList<bool>({false, false, false, true, false}));
   EXPECT_EQ(at, QPoint(120, 90));
 }
 
 TEST(QtPopupTest, AnswersTheIdOfTheItemChosenByKeys) {
-  EXPECT_EQ(TrackWithKeys({Qt::Key_X}), 19);              // the marked letter
+  EXPECT_EQ(TrackWithKeys({Qt::Key_X}), 19);  // the marked letter
   EXPECT_EQ(TrackWithKeys({Qt::Key_Down, Qt::Key_Return}), 10);
   // Down skips the disabled Stop and the separator.
   EXPECT_EQ(TrackWithKeys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}), 15);

@@ -77,7 +77,8 @@ TEST(PixelFormatTest, CommonServerPathAgreesWithThePixelValuesOnOddWidths) {
     for (int y = 0; y < 3; ++y)
       for (int x = 0; x < width; ++x) {
         uint32_t pixel = 0;
-        for (int i = 0; i < 4; ++i) pixel |= uint32_t(out[size_t(y * stride + 4 * x + i)]) << (8 * i);
+        for (int i = 0; i < 4; ++i)
+          pixel |= uint32_t(out[size_t(y * stride + 4 * x + i)]) << (8 * i);
         EXPECT_EQ(pixel, format.PixelOf(bitmap.GetPixel(x, y))) << width << ": " << x << "," << y;
       }
     // Nothing written past the row's pixels.
