@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz package format clean
+.PHONY: all deps configure build run test test-sanitize bench fuzz package format format-check clean
 
 all: build
 
@@ -68,8 +68,12 @@ fuzz:
 	@cmake --build build-fuzz -j $(JOBS)
 	@scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
-format:
+format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on the first file that differs from the committed .clang-format.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-bench build-fuzz build-package

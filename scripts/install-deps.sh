@@ -14,6 +14,7 @@ packages=(
   qt6-base-dev  # the creator: Qt 6 Widgets with PrintSupport and the offscreen platform its tests use
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
+  clang-format  # the format check of .ci/run and make format
   dpkg-dev  # dpkg-shlibdeps, for the Debian package's dependencies
   desktop-file-utils appstream  # the tests validate the desktop entries and the metainfo
   xbitmaps  # the X11 bitmaps the X bitmap reader is tested on
