@@ -11,7 +11,7 @@ namespace {
 
 TEST(Dispatcher, UnknownCodesFailWithIndexOutOfRange) {
   TEditorOnDouble editor;
-  for (int code : {48, 0, kIsCardFile, 220, 299, 302, 100000, -100000, INT32_MIN}) {
+  for (int code : {kNoSuchCommand, 0, kIsCardFile, 220, 299, 302, 100000, -100000, INT32_MIN}) {
     EXPECT_FALSE(editor->Execute(code)) << code;
     EXPECT_EQ(editor->LastError(), "Index out of range") << code;
   }
@@ -90,7 +90,7 @@ TEST(Dispatcher, PrintGoesThroughTheDesktop) {
 
 TEST(Dispatcher, ShowLastErrorUsesTheErrorBox) {
   TEditorOnDouble editor;
-  editor->Execute(48);
+  editor->Execute(kNoSuchCommand);
   editor->ShowLastError();
   const auto& shown = editor.Platform.DialogsDouble.Shown;
   ASSERT_EQ(shown.size(), 1u);

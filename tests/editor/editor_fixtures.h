@@ -14,6 +14,9 @@
 
 namespace lumigram::testing {
 
+// A code between real ones that no row of the command table answers.
+inline constexpr int kNoSuchCommand = 48;
+
 inline constexpr TColor kRed = RGB(255, 0, 0);
 
 // The folder every XDG variable and HOME point into for this test program.

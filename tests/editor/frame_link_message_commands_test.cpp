@@ -345,7 +345,7 @@ TEST_F(MessageCommands, FontDialogAndTextWindow) {
   EXPECT_EQ(editor.Info().Font.Color, kRed);
 
   // Showing the text window keeps the error text of the command before.
-  EXPECT_FALSE(editor->Execute(48));
+  EXPECT_FALSE(editor->Execute(kNoSuchCommand));
   ASSERT_TRUE(editor->Execute(kShowMessageWindow));
   EXPECT_EQ(editor->LastError(), "Index out of range");
   EXPECT_EQ(editor.Services.MessageText.ShowCount, 1);
